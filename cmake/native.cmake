@@ -1,0 +1,26 @@
+# Native configuration: unit tests, benchmarks, fuzzing, and the Windows build driven from here.
+find_package(GTest REQUIRED)
+find_package(benchmark REQUIRED)
+include(GoogleTest)
+
+add_subdirectory(tests/unit)
+add_subdirectory(tests/bench)
+add_subdirectory(tests/fuzz)
+
+# The Windows program, cross-built with mingw-w64 as an external project so that one configure and
+# one build give both. Its output folder is dist/ at the top of the source tree.
+option(LUMARIN_WINDOWS "cross-build the Windows program and run its end-to-end tests" ON)
+if(LUMARIN_WINDOWS)
+  include(ExternalProject)
+  set(LUMARIN_WIN_BUILD ${CMAKE_BINARY_DIR}/windows)
+  ExternalProject_Add(lumarin_windows
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${LUMARIN_WIN_BUILD}
+    CMAKE_ARGS
+      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
+      -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
+  add_subdirectory(tests/e2e/native)
+endif()
