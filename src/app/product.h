@@ -1,0 +1,15 @@
+#pragma once
+// Names by which the program, its running instance and its messages are known.
+#include <string_view>
+
+namespace Lmr {
+
+inline constexpr std::wstring_view productName = L"Lumarin";
+inline constexpr std::wstring_view productVersion = L"1.00.11";
+inline constexpr std::wstring_view singleInstanceMutexName = L"LumarinOneInstanceOnlyPlease";
+inline constexpr std::wstring_view mouseLibraryName = L"LumarinMouse.dll";
+inline constexpr std::wstring_view mouseLibraryFailure = L"Fatal Error: Could not load LumarinMouse.dll";
+inline constexpr std::wstring_view iconFileName = L"app.ico";
+inline constexpr std::wstring_view idlePictureFileName = L"default.png";
+
+}  // namespace Lmr
