@@ -51,7 +51,8 @@ bool Lumarin::writeMissingEmbededResources(ProcessPort& process, bool silent) {
 bool Lumarin::Lumarin_Load() {
   MainWindowPort& window = platform_.window;
   window.loadIcon(iconFileName);
-  // The options and history dialogs are created here, with the window's icon.
+  opt_frm = std::make_unique<Options>(platform_.optionsDialog, platform_.settings);
+  // The history dialog is created here too, with the window's icon.
 
   if (!platform_.mouse.load()) {
     platform_.process.showMessage(mouseLibraryFailure, productName);
@@ -65,10 +66,17 @@ bool Lumarin::Lumarin_Load() {
   magnifier.drawLastView(dpi_draw_x);
   sourceRect = {0, 0, viewWidth, viewWidth};
   g_pick_clr = initialPickColour;
-  // The fish-eye map is built here, then the tray icon is added.
+  computeFishEye();
+  // The tray icon is added here.
   bInitialized = true;
   window.setTopmost(false);
   return true;
+}
+
+void Lumarin::options_btn_Click() {
+  if (!bInitialized) return;
+  opt_frm->showModal();
+  paintLastView();
 }
 
 void Lumarin::paintLastView() {

@@ -1,16 +1,21 @@
 #pragma once
-// The main window's behaviour: start-up, the load step, and the handlers its controls are wired to.
+// The main window's behaviour: start-up, the load step, and the handlers its controls are wired
+// to. Its members are defined by subsystem: start-up here (app/lumarin.cpp), the readouts in
+// colour/readouts.cpp, the magnifier in pick/magnifier.cpp.
 #include <cstdint>
+#include <memory>
+#include <string_view>
 
+#include "app/options.h"
 #include "app/platform_ports.h"
 #include "colour/argb.h"
+#include "pick/fish_eye.h"
 #include "pick/pt_type.h"
 #include "pick/view_geometry.h"
 
 namespace Lmr {
 
 inline constexpr Argb initialPickColour = 0xFFA31515;
-
 
 class Lumarin {
  public:
@@ -37,39 +42,67 @@ class Lumarin {
   void Lumarin_Resize() {}
   void Lumarin_Move() {}
 
-  // Control events.
+  // Pick mode (joins with the pick mode controller).
+  void togglePicking() {}
   void btn_pick_MouseUp() {}
   void btn_pick_Click() {}
-  void color_current_Click() {}
-  void color_previous_Click() {}
-  void out_hex_TextChanged() {}
-  void out_hex_KeyUp(int /*keyCode*/) {}
-  void out_hex_MouseEnter() {}
-  void out_rgb_TextChanged() {}
-  void out_rgb_KeyUp(int /*keyCode*/) {}
-  void out_rgb_MouseEnter() {}
-  void out_hsl_MouseEnter() {}
   void pick_zoom_MouseDown(int /*x*/, int /*y*/) {}
   void pick_zoom_MouseMove(int /*x*/, int /*y*/) {}
   void pick_zoom_MouseUp() {}
-  void options_btn_Click() {}
-  void fisheye_num_updn_ValueChanged(int /*value*/) {}
-  void copy_hex_Click() {}
-  void copy_rgb_Click() {}
-  void copy_hsb_Click() {}
+  void color_previous_Click() {}
+
+  // Options.
+  void options_btn_Click();
+
+  // Readouts (colour/readouts.cpp).
+  void updateTextHexDisplay();
+  void parseColorFromHexField();
+  void parseColorFromRgbField();
+  void setKbdInputModeFromKeyCode(std::int32_t keyCode);
+  void deselectEachField();
+  void SetTextBoxText(ui::ControlId textBox, std::wstring_view text);
+  void out_hex_TextChanged() {}
+  void out_rgb_TextChanged() {}
+  void out_hex_KeyUp(std::int32_t keyCode);
+  void out_rgb_KeyUp(std::int32_t keyCode);
+  void out_hex_MouseEnter();
+  void out_rgb_MouseEnter();
+  void out_hsl_MouseEnter();
+  void copy_hex_Click();
+  void copy_rgb_Click();
+  void copy_hsb_Click();
+  void color_current_Click();
+
+  // Magnifier (pick/magnifier.cpp).
+  void updatePickPreview();
+  void computeFishEye();
+  void newFishEye(int newValue);
+  void setFishEyeUpDnValue(int value);
+  void fisheye_num_updn_ValueChanged(int value);
 
   // Process-wide state of the picking engine and the readouts (one main window per process).
   bool is_picking = false;
   bool panning = false;
   bool bInitialized = false;
   bool pick_from_wnd_created = false;
+  bool keyboardColorInput = false;
+  std::int32_t threadLoopCount = 0;
   pt_type mpt{};
   Argb g_pick_clr = 0;
   Rect32 sourceRect{};
   int dpi_draw_x = 0;
+  int fishEye = initialFishEye;
+  FishEyeMap srows{};
+
+  // The options dialog, whose check boxes are the live settings; made in the load step.
+  std::unique_ptr<Options> opt_frm;
 
  private:
   bool guardSingleInstance();
+  bool settingOn(Setting setting) const { return opt_frm && opt_frm->isOn(setting); }
+  void copyField(ui::ControlId field);
+  void selectOnHover(ui::ControlId field);
+  void setCurrentColour(Argb colour);
 
   Platform& platform_;
   bool startedUp_ = false;

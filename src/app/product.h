@@ -6,6 +6,11 @@ namespace Lmr {
 
 inline constexpr std::wstring_view productName = L"Lumarin";
 inline constexpr std::wstring_view productVersion = L"1.00.11";
+// The maker, shown in the options dialog, and its web pages.
+inline constexpr std::wstring_view makerName = L"Huedisk Software";
+inline constexpr std::wstring_view makerSite = L"https://www.huedisk.com";
+inline constexpr std::wstring_view huediskPageAddress = L"https://www.huedisk.com/Huedisk/";
+
 inline constexpr std::wstring_view singleInstanceMutexName = L"LumarinOneInstanceOnlyPlease";
 inline constexpr std::wstring_view mouseLibraryName = L"LumarinMouse.dll";
 inline constexpr std::wstring_view mouseLibraryFailure = L"Fatal Error: Could not load LumarinMouse.dll";

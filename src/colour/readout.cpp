@@ -55,4 +55,10 @@ TextSelection hoverSelectionFor(ReadoutField field, std::wstring_view text) {
   return {start, std::min(hexDigitsLength, text.size() - start)};
 }
 
+std::optional<std::wstring> textToCopy(std::wstring_view text, TextSelection selection) {
+  if (text.empty()) return std::nullopt;
+  if (selection.length == 0 || selection.start >= text.size()) return std::wstring(text);
+  return std::wstring(text.substr(selection.start, selection.length));
+}
+
 }  // namespace Lmr

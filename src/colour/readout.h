@@ -49,4 +49,8 @@ struct TextSelection {
 // is shorter); in the others the whole text.
 TextSelection hoverSelectionFor(ReadoutField field, std::wstring_view text);
 
+// What a copy button puts on the clipboard: the field's selected text if any, else its whole
+// text; nothing for an empty field.
+std::optional<std::wstring> textToCopy(std::wstring_view text, TextSelection selection);
+
 }  // namespace Lmr

@@ -1,5 +1,7 @@
 #pragma once
-// A platform that records what the program asks of it, in order.
+// A platform that records what the program asks of it, in order, and holds the state of the
+// window's fields, swatches and dialogs in memory.
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -8,7 +10,8 @@
 
 namespace Lmr::testing {
 
-struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPort, MagnifierPort {
+struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPort, MagnifierPort, ClipboardPort,
+                      ColourChooserPort, OptionsDialogPort, ScreenPort {
   std::vector<std::string> calls;
   std::vector<std::wstring> messages;
   std::set<std::wstring> missingFiles;
@@ -16,6 +19,34 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   bool mouseLoads = true;
   int panelWidth = 299;
   int drawnOffset = -1;
+
+  // Settings store: absent key unless values are put in.
+  bool keyExists = false;
+  std::map<std::wstring, StoredValue> stored;
+  std::vector<std::pair<std::wstring, std::uint32_t>> writes;
+
+  // Window state.
+  std::map<ui::ControlId, std::wstring> texts;
+  std::map<ui::ControlId, TextSelection> selections;
+  std::map<ui::ControlId, Argb> swatches{{ui::ControlId::color_current, 0xFFFFFFFF},
+                                         {ui::ControlId::color_previous, 0xFFFFFFFF}};
+  std::vector<ui::ControlId> textWrites;
+  ui::ControlId focused{};
+  wchar_t separator = L'.';
+  Rect32 window{0, 0, 314, 580};
+  int fishEyeShown = 7;
+
+  // Clipboard, colour chooser and options dialog.
+  std::vector<std::wstring> clipboardTexts;
+  std::optional<Argb> chooserAnswer;
+  Argb chooserPreset = 0;
+  std::map<Setting, bool> checks;
+  std::wstring aboutText;
+  std::vector<std::wstring> openedPages;
+
+  // Screen: a capture that fails unless `captureWorks`.
+  bool captureWorks = false;
+  Rect32 screen{0, 0, 1920, 1080};
 
   void log(std::string what) { calls.push_back(std::move(what)); }
 
@@ -31,10 +62,24 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
     log("message");
     messages.emplace_back(text);
   }
+
   void deleteSettings() override { log("delete settings"); }
+  SettingsRead readValue(std::wstring_view name) override {
+    const auto found = stored.find(std::wstring(name));
+    if (!keyExists) return {};
+    if (found == stored.end()) return {true, std::nullopt};
+    return {true, found->second};
+  }
+  void writeDword(std::wstring_view name, std::uint32_t value) override {
+    keyExists = true;
+    stored[std::wstring(name)] = {StoredValue::Kind::Number, value, {}};
+    writes.emplace_back(name, value);
+  }
+
   bool load() override { log("load mouse"); return mouseLoads; }
   int begin(pt_type*) override { log("begin"); return 1; }
   int end() override { log("end"); return 1; }
+
   void buildControls(Lumarin&) override { log("build controls"); }
   void setTitle(std::wstring_view) override { log("title"); }
   void loadIcon(std::wstring_view) override { log("icon"); }
@@ -42,11 +87,47 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   int pickZoomWidth() override { return panelWidth; }
   void show() override { log("show"); }
   void runMessageLoop() override { log("loop"); }
+  std::wstring text(ui::ControlId field) override { return texts[field]; }
+  void setText(ui::ControlId field, std::wstring_view text) override {
+    texts[field] = text;
+    textWrites.push_back(field);
+  }
+  TextSelection selection(ui::ControlId field) override { return selections[field]; }
+  void select(ui::ControlId field, TextSelection range) override { selections[field] = range; }
+  void focus(ui::ControlId control) override { focused = control; }
+  wchar_t decimalSeparator() override { return separator; }
+  Argb swatchColour(ui::ControlId swatch) override { return swatches[swatch]; }
+  void setSwatchColour(ui::ControlId swatch, Argb colour) override { swatches[swatch] = colour; }
+  Rect32 windowRect() override { return window; }
+  void setFishEyeValue(int value) override { fishEyeShown = value; }
+
   void loadIdlePicture(std::wstring_view) override { log("idle picture"); }
   void attachToPanel() override { log("attach panel"); }
   void drawLastView(int offset) override { log("draw last view"); drawnOffset = offset; }
+  BgrxView viewBuffer() override { return {}; }
+  void presentView(int) override { log("present view"); }
 
-  Platform platform() { return {*this, *this, *this, *this, *this}; }
+  void putText(std::wstring_view text) override { clipboardTexts.emplace_back(text); }
+  std::optional<Argb> choose(Argb initial) override {
+    chooserPreset = initial;
+    return chooserAnswer;
+  }
+
+  void build(Options&) override { log("build options"); }
+  void setAboutText(std::wstring_view text) override { aboutText = text; }
+  bool isChecked(Setting setting) override { return checks[setting]; }
+  void setChecked(Setting setting, bool checked) override { checks[setting] = checked; }
+  bool visible() override { return false; }
+  void showModal() override { log("options shown"); }
+  void close() override { log("options closed"); }
+  void focus() override {}
+  void openWebPage(std::wstring_view address) override { openedPages.emplace_back(address); }
+
+  Rect32 virtualScreen() override { return screen; }
+  bool captureRegion(const CaptureBlit&) override { return captureWorks; }
+  ConstBgrxView capturedPixels() override { return {}; }
+
+  Platform platform() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this}; }
 };
 
 }  // namespace Lmr::testing

@@ -1,0 +1,52 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "colour/argb.h"
+#include "colour/readout.h"
+#include "pick/view_geometry.h"
+#include "ui/main_window_layout.h"
+
+namespace Lmr {
+
+class Lumarin;
+
+// The main window and its controls.
+class MainWindowPort {
+ public:
+  virtual ~MainWindowPort() = default;
+  // Creates the (hidden) window and its controls; their events go to `handlers`.
+  virtual void buildControls(Lumarin& handlers) = 0;
+  virtual void setTitle(std::wstring_view title) = 0;
+  // Reads the icon file and gives it to the window (the system's application icon when the file
+  // cannot be read as an icon).
+  virtual void loadIcon(std::wstring_view fileName) = 0;
+  virtual void setTopmost(bool topmost) = 0;
+  // Outer width of the magnifier panel, in pixels.
+  virtual int pickZoomWidth() = 0;
+  virtual void show() = 0;
+  // Runs the message loop until the program ends.
+  virtual void runMessageLoop() = 0;
+
+  // The text fields.
+  virtual std::wstring text(ui::ControlId field) = 0;
+  // Sets a field's text (also when called from another thread: the write is carried out on the
+  // window's own thread, and the caller waits for it).
+  virtual void setText(ui::ControlId field, std::wstring_view text) = 0;
+  virtual TextSelection selection(ui::ControlId field) = 0;
+  virtual void select(ui::ControlId field, TextSelection range) = 0;
+  virtual void focus(ui::ControlId control) = 0;
+  // The user's decimal separator for numbers shown in the fields.
+  virtual wchar_t decimalSeparator() = 0;
+
+  // The colour swatches.
+  virtual Argb swatchColour(ui::ControlId swatch) = 0;
+  virtual void setSwatchColour(ui::ControlId swatch, Argb colour) = 0;
+
+  // The window's outer rectangle in screen coordinates.
+  virtual Rect32 windowRect() = 0;
+  // Shows a strength in the fish-eye field; the field reports a change of value as an event.
+  virtual void setFishEyeValue(int value) = 0;
+};
+
+}  // namespace Lmr

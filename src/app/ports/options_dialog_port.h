@@ -1,0 +1,30 @@
+#pragma once
+#include <string_view>
+
+#include "app/settings.h"
+
+namespace Lmr {
+
+class Options;
+
+// The options dialog window: its check boxes are the live settings.
+class OptionsDialogPort {
+ public:
+  virtual ~OptionsDialogPort() = default;
+  // Creates the hidden dialog, owned by the main window and with its icon; its events go to
+  // `handlers`.
+  virtual void build(Options& handlers) = 0;
+  virtual void setAboutText(std::wstring_view text) = 0;
+  virtual bool isChecked(Setting setting) = 0;
+  virtual void setChecked(Setting setting, bool checked) = 0;
+  virtual bool visible() = 0;
+  // Shows the dialog modally over the main window and returns when it has been closed.
+  virtual void showModal() = 0;
+  // Closes (hides) the dialog.
+  virtual void close() = 0;
+  virtual void focus() = 0;
+  // Opens a web address in the default browser without waiting for it.
+  virtual void openWebPage(std::wstring_view address) = 0;
+};
+
+}  // namespace Lmr

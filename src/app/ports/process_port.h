@@ -1,0 +1,22 @@
+#pragma once
+#include <string_view>
+
+namespace Lmr {
+
+// Process-level services used while starting up.
+class ProcessPort {
+ public:
+  virtual ~ProcessPort() = default;
+  // True when the named object of a running instance exists.
+  virtual bool instanceMarkerExists(std::wstring_view name) = 0;
+  // Creates the named object and holds it until the process ends.
+  virtual void createInstanceMarker(std::wstring_view name) = 0;
+  // Finds a top-level window by its title; restores (also from hidden), activates, brings it to
+  // the foreground and repaints it. Nothing happens when there is none.
+  virtual void bringWindowForward(std::wstring_view title) = 0;
+  virtual void enterProgramDirectory() = 0;
+  virtual bool fileExists(std::wstring_view name) = 0;
+  virtual void showMessage(std::wstring_view text, std::wstring_view caption) = 0;
+};
+
+}  // namespace Lmr
