@@ -3,9 +3,9 @@ set(LUMARIN_DIST ${CMAKE_SOURCE_DIR}/dist)
 
 if(MINGW)
   # No runtime DLLs beyond the system's.
-  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release,MinSizeRel>:-s>)
 endif()
-add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
+add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00)
 
 add_subdirectory(src/mouse)
 add_subdirectory(src/win32)

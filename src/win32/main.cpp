@@ -1,0 +1,74 @@
+// Process entry of Lumarin.exe: themed controls, the imaging library, the platform services, then
+// the program's own start-up.
+#include <windows.h>
+
+#include <commctrl.h>
+#include "win32/gdiplus_include.h"
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "app/process_entry.h"
+#include "win32/clipboard.h"
+#include "win32/colour_chooser.h"
+#include "win32/magnifier_surface.h"
+#include "win32/main_window.h"
+#include "win32/mouse_library.h"
+#include "win32/options_dialog.h"
+#include "win32/process_services.h"
+#include "win32/screen_capture.h"
+#include "win32/settings_registry.h"
+
+namespace {
+
+std::vector<std::wstring> argumentsAfterProgramName() {
+  int count = 0;
+  LPWSTR* raw = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::wstring> args;
+  for (int i = 1; raw && i < count; ++i) args.emplace_back(raw[i]);
+  LocalFree(raw);
+  return args;
+}
+
+void useThemedControls() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_LINK_CLASS};
+  InitCommonControlsEx(&controls);
+}
+
+// Keeps the imaging library running for the life of the process.
+class ImagingSession {
+ public:
+  ImagingSession() {
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+  }
+  ImagingSession(const ImagingSession&) = delete;
+  ImagingSession& operator=(const ImagingSession&) = delete;
+  ~ImagingSession() { Gdiplus::GdiplusShutdown(token_); }
+
+ private:
+  ULONG_PTR token_ = 0;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  useThemedControls();
+  const std::vector<std::wstring> args = argumentsAfterProgramName();
+  ImagingSession imaging;
+
+  Lmr::win32::ProcessServices process;
+  Lmr::win32::SettingsRegistry settings;
+  Lmr::win32::MouseLibrary mouse;
+  Lmr::win32::MainWindow window(instance);
+  Lmr::win32::MagnifierSurface magnifier(window);
+  Lmr::win32::Clipboard clipboard(window.handle());
+  Lmr::win32::ColourChooser colourChooser(window.handle());
+  Lmr::win32::OptionsDialog optionsDialog(window);
+  Lmr::win32::ScreenCapture screen;
+  Lmr::Platform platform{process,   settings,      mouse,         window, magnifier,
+                         clipboard, colourChooser, optionsDialog, screen};
+  Lmr::runProcess(args, platform);
+  return 0;
+}

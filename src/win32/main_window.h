@@ -1,0 +1,85 @@
+#pragma once
+// The main window: a real top-level window with the controls of the layout table. It forwards
+// every event to the program's handlers and carries out what they ask.
+#include <windows.h>
+
+#include <array>
+
+#include "app/platform_ports.h"
+#include "ui/main_window_layout.h"
+#include "win32/handles.h"
+
+namespace Lmr::win32 {
+
+class MainWindow final : public MainWindowPort {
+ public:
+  explicit MainWindow(HINSTANCE instance);
+  ~MainWindow() override;
+
+  void buildControls(Lumarin& handlers) override;
+  void setTitle(std::wstring_view title) override;
+  void loadIcon(std::wstring_view fileName) override;
+  void setTopmost(bool topmost) override;
+  int pickZoomWidth() override;
+  void show() override;
+  void runMessageLoop() override;
+  std::wstring text(ui::ControlId field) override;
+  void setText(ui::ControlId field, std::wstring_view text) override;
+  TextSelection selection(ui::ControlId field) override;
+  void select(ui::ControlId field, TextSelection range) override;
+  void focus(ui::ControlId control) override;
+  wchar_t decimalSeparator() override;
+  Argb swatchColour(ui::ControlId swatch) override;
+  void setSwatchColour(ui::ControlId swatch, Argb colour) override;
+  Rect32 windowRect() override;
+  void setFishEyeValue(int value) override;
+
+  // The window's handle, once it exists; services that need an owner window keep a reference.
+  const HWND& handle() const { return window_; }
+  HWND control(ui::ControlId id) const;
+  HICON icon() const { return icon_; }
+  int dpi() const { return dpi_; }
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR subclassId, DWORD_PTR self);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleControlMessage(HWND control, ui::ControlId id, UINT message, WPARAM wParam, LPARAM lParam);
+  void handleCommand(ui::ControlId id, int notification);
+  void forwardMouseEnter(HWND control, ui::ControlId id);
+  bool setPointerShape(ui::ControlId id);
+  LRESULT paintPanel(HWND panel, ui::ControlId id);
+  void eraseBackground(HWND control, ui::ControlId id, HDC dc);
+  static std::size_t swatchIndex(ui::ControlId swatch);
+  bool moveFocusByTab(const MSG& message);
+
+  void createWindow();
+  void createControls();
+  HWND createControl(const ui::ControlSpec& spec);
+  HWND createNumericUpDown(const ui::ControlSpec& spec, const ui::Box& box);
+  ui::Box fittedBox(const ui::ControlSpec& spec) const;
+  void applyStackingOrder();
+  void fitWindowToControls();
+  static void registerClasses(HINSTANCE instance);
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  Lumarin* handlers_ = nullptr;
+  int dpi_ = 96;
+  Font dialogFont_;
+  Font upDownFont_;
+  Brush faceBrush_;
+  std::array<Argb, 2> swatchColours_{0xFFFFFFFF, 0xFFFFFFFF};  // current, previous
+  std::array<Brush, 2> swatchBrushes_;
+  HICON icon_ = nullptr;
+  Icon ownedIcon_;
+  bool upDownWired_ = false;
+  int upDownValue_ = 7;
+  std::array<HWND, 17> controls_{};
+  std::array<ui::Box, 17> boxes_{};
+  HWND hoveredControl_ = nullptr;
+  ui::Size windowSize_{};
+};
+
+}  // namespace Lmr::win32

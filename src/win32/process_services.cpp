@@ -1,0 +1,38 @@
+#include "win32/process_services.h"
+
+#include <string>
+
+#include "win32/program_folder.h"
+
+namespace Lmr::win32 {
+
+bool ProcessServices::instanceMarkerExists(std::wstring_view name) {
+  KernelHandle existing(OpenMutexW(MUTEX_ALL_ACCESS, FALSE, std::wstring(name).c_str()));
+  return static_cast<bool>(existing);
+}
+
+void ProcessServices::createInstanceMarker(std::wstring_view name) {
+  instanceMarker_.reset(CreateMutexW(nullptr, FALSE, std::wstring(name).c_str()));
+}
+
+void ProcessServices::bringWindowForward(std::wstring_view title) {
+  const HWND window = FindWindowW(nullptr, std::wstring(title).c_str());
+  if (!window) return;
+  ShowWindow(window, SW_RESTORE);
+  SetActiveWindow(window);
+  SetForegroundWindow(GetAncestor(window, GA_ROOT));
+  InvalidateRect(window, nullptr, TRUE);
+}
+
+void ProcessServices::enterProgramDirectory() { SetCurrentDirectoryW(programFolder().c_str()); }
+
+bool ProcessServices::fileExists(std::wstring_view name) {
+  const DWORD attributes = GetFileAttributesW(std::wstring(name).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void ProcessServices::showMessage(std::wstring_view text, std::wstring_view caption) {
+  MessageBoxW(nullptr, std::wstring(text).c_str(), std::wstring(caption).c_str(), MB_OK);
+}
+
+}  // namespace Lmr::win32

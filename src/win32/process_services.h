@@ -1,0 +1,20 @@
+#pragma once
+#include "app/platform_ports.h"
+#include "win32/handles.h"
+
+namespace Lmr::win32 {
+
+class ProcessServices final : public ProcessPort {
+ public:
+  bool instanceMarkerExists(std::wstring_view name) override;
+  void createInstanceMarker(std::wstring_view name) override;
+  void bringWindowForward(std::wstring_view title) override;
+  void enterProgramDirectory() override;
+  bool fileExists(std::wstring_view name) override;
+  void showMessage(std::wstring_view text, std::wstring_view caption) override;
+
+ private:
+  KernelHandle instanceMarker_;  // held until the process ends
+};
+
+}  // namespace Lmr::win32

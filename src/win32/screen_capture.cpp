@@ -1,0 +1,1 @@
+#include "win32/screen_capture.h"

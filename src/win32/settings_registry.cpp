@@ -1,0 +1,63 @@
+#include "win32/settings_registry.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "win32/handles.h"
+
+namespace Lmr::win32 {
+namespace {
+
+constexpr wchar_t settingsKeyPath[] = L"SOFTWARE\\Lumarin";
+// Settings are small numbers or short texts; anything longer is not a setting of ours.
+constexpr DWORD largestValue = 4096;
+
+StoredValue storedValueOf(DWORD type, const std::vector<BYTE>& data, DWORD size) {
+  StoredValue value;
+  if ((type == REG_DWORD && size == 4) || (type == REG_QWORD && size == 8)) {
+    value.kind = StoredValue::Kind::Number;
+    for (DWORD i = size; i-- > 0;) value.number = (value.number << 8) | data[i];
+  } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
+    value.kind = StoredValue::Kind::Text;
+    value.text.assign(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
+    while (!value.text.empty() && value.text.back() == L'\0') value.text.pop_back();
+  }
+  return value;
+}
+
+}  // namespace
+
+void SettingsRegistry::deleteSettings() {
+  // The tree call empties the key; the key itself goes with the second call.
+  RegDeleteTreeW(HKEY_CURRENT_USER, settingsKeyPath);
+  RegDeleteKeyW(HKEY_CURRENT_USER, settingsKeyPath);
+}
+
+SettingsRead SettingsRegistry::readValue(std::wstring_view name) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return {};
+  RegistryKey key(opened);
+  const std::wstring valueName(name);
+  DWORD type = 0, size = 0;
+  // Bounded, typed read: ask for the size first. A value too large to be a setting is present but
+  // not "1", so off; one that cannot be read at all counts as absent and takes the default.
+  if (RegGetValueW(key.get(), nullptr, valueName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size) !=
+      ERROR_SUCCESS)
+    return {true, std::nullopt};
+  if (size > largestValue) return {true, StoredValue{}};
+  std::vector<BYTE> data(size + sizeof(wchar_t), 0);
+  DWORD read = size;
+  if (RegGetValueW(key.get(), nullptr, valueName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &read) !=
+      ERROR_SUCCESS)
+    return {true, std::nullopt};
+  return {true, storedValueOf(type, data, read)};
+}
+
+void SettingsRegistry::writeDword(std::wstring_view name, std::uint32_t value) {
+  const DWORD data = value;
+  RegSetKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, std::wstring(name).c_str(), REG_DWORD, &data, sizeof data);
+}
+
+}  // namespace Lmr::win32
