@@ -1,0 +1,228 @@
+#include "harness.h"
+
+#include "win32/gdiplus_include.h"
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace e2e {
+
+namespace {
+constexpr wchar_t settingsKeyPath[] = L"SOFTWARE\\Lumarin";
+
+struct WindowSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectWindowsOf(HWND window, LPARAM search) {
+  auto* wanted = reinterpret_cast<WindowSearch*>(search);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == wanted->processId) wanted->found.push_back(window);
+  return TRUE;
+}
+
+HWND firstWindowOf(const Program& program, const std::function<bool(HWND)>& accept, Clock::duration limit) {
+  HWND found = nullptr;
+  pollUntil(
+      [&] {
+        for (HWND window : program.topLevelWindows())
+          if (accept(window)) return (found = window) != nullptr;
+        return false;
+      },
+      limit);
+  return found;
+}
+}  // namespace
+
+bool pollUntil(const std::function<bool()>& condition, Clock::duration limit) {
+  const auto end = Clock::now() + limit;
+  for (;;) {
+    if (condition()) return true;
+    if (Clock::now() >= end) return false;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void pumpMessagesFor(Clock::duration period) { pollUntil([] { return false; }, period); }
+
+std::wstring distFolder() {
+  const wchar_t* folder = _wgetenv(L"LUMARIN_DIST");
+  return folder ? folder : L".";
+}
+
+int screenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+ScratchFolder::ScratchFolder() {
+  namespace fs = std::filesystem;
+  static int counter = 0;
+  const fs::path base = fs::temp_directory_path() /
+                        (L"lumarin-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+  fs::remove_all(base);
+  fs::create_directories(base);
+  for (const auto& entry : fs::directory_iterator(distFolder()))
+    if (entry.is_regular_file()) fs::copy_file(entry.path(), base / entry.path().filename());
+  path_ = base.wstring();
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void ScratchFolder::remove(const std::wstring& name) const { std::filesystem::remove(file(name)); }
+
+void ScratchFolder::overwrite(const std::wstring& name, const std::string& bytes) const {
+  std::ofstream out(std::filesystem::path(file(name)), std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+Program::Program(const ScratchFolder& folder, const std::wstring& arguments, const std::wstring& workingFolder) {
+  std::wstring commandLine = L"\"" + folder.file(L"Lumarin.exe") + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  const std::wstring cwd = workingFolder.empty() ? std::filesystem::temp_directory_path().wstring() : workingFolder;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &startup,
+                      &process_))
+    ADD_FAILURE() << "could not start the program, error " << GetLastError();
+}
+
+Program::~Program() {
+  if (!process_.hProcess) return;
+  if (running()) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 10000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+bool Program::running() const {
+  return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> Program::waitForExit(Clock::duration limit) {
+  if (!process_.hProcess || !pollUntil([&] { return !running(); }, limit)) return std::nullopt;
+  DWORD code = 0;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
+std::vector<HWND> Program::topLevelWindows() const {
+  WindowSearch search{process_.dwProcessId, {}};
+  EnumWindows(&collectWindowsOf, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND Program::waitForMainWindow(Clock::duration limit) const {
+  return firstWindowOf(
+      *this, [](HWND w) { return IsWindowVisible(w) && className(w) == L"LumarinMainWindow"; }, limit);
+}
+
+HWND Program::waitForMessageBox(Clock::duration limit) const {
+  return firstWindowOf(
+      *this, [](HWND w) { return IsWindowVisible(w) && className(w) == L"#32770"; }, limit);
+}
+
+std::wstring windowText(HWND window) {
+  wchar_t text[512] = {};
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+  return text;
+}
+
+std::wstring className(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+std::wstring messageBoxText(HWND box) {
+  std::wstring text;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (className(child) == L"Static") text += windowText(child);
+  return text;
+}
+
+void pressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
+
+void closeWindow(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+RECT childRect(HWND child) {
+  RECT rect;
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+std::vector<std::uint32_t> screenPixels(const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                    static_cast<const std::uint32_t*>(bits) + width * height);
+  for (auto& pixel : pixels) pixel &= 0x00FFFFFF;
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+void deleteSettingsKey() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, settingsKeyPath);
+  RegDeleteKeyW(HKEY_CURRENT_USER, settingsKeyPath);
+}
+
+bool settingsKeyExists() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+void writeSettingsDword(const wchar_t* name, DWORD value) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, name, REG_DWORD, &value, sizeof value);
+}
+
+std::optional<DWORD> readSettingsDword(const wchar_t* name) {
+  DWORD value = 0, size = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, settingsKeyPath, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  return value;
+}
+
+}  // namespace e2e
+
+// The driver is DPI aware like the program, so both see the same pixels; GDI+ serves the
+// picture comparisons.
+int main(int argc, char** argv) {
+  SetProcessDPIAware();
+  Gdiplus::GdiplusStartupInput input;
+  ULONG_PTR token = 0;
+  Gdiplus::GdiplusStartup(&token, &input, nullptr);
+  testing::InitGoogleTest(&argc, argv);
+  const int result = RUN_ALL_TESTS();
+  Gdiplus::GdiplusShutdown(token);
+  return result;
+}

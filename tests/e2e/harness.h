@@ -1,0 +1,88 @@
+#pragma once
+// The end-to-end harness: runs the real program from a scratch copy of its folder and reads it
+// back the way a user or another program would see it.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+inline constexpr auto startTimeout = 15s;
+inline constexpr auto exitTimeout = 15s;
+
+// Waits for `condition`, pumping this thread's messages, until it holds or `limit` passes.
+bool pollUntil(const std::function<bool()>& condition, Clock::duration limit);
+void pumpMessagesFor(Clock::duration period);
+
+// The folder holding the program's files (LUMARIN_DIST).
+std::wstring distFolder();
+// The screen's dots per inch this run was started with.
+int screenDpi();
+
+// A copy of the program's folder in a fresh scratch folder, removed again at the end.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  ~ScratchFolder();
+  const std::wstring& path() const { return path_; }
+  std::wstring file(const std::wstring& name) const { return path_ + L"\\" + name; }
+  void remove(const std::wstring& name) const;
+  void overwrite(const std::wstring& name, const std::string& bytes) const;
+
+ private:
+  std::wstring path_;
+};
+
+// One run of Lumarin.exe; a run still going at the end of a case is ended.
+class Program {
+ public:
+  Program(const ScratchFolder& folder, const std::wstring& arguments = L"",
+          const std::wstring& workingFolder = L"");
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  ~Program();
+
+  std::optional<DWORD> waitForExit(Clock::duration limit = exitTimeout);
+  bool running() const;
+  DWORD id() const { return process_.dwProcessId; }
+  // The program's visible main window, or null when it does not show within the limit.
+  HWND waitForMainWindow(Clock::duration limit = startTimeout) const;
+  // A message box of the program, or null.
+  HWND waitForMessageBox(Clock::duration limit = startTimeout) const;
+  // Every top-level window of the program, visible or not.
+  std::vector<HWND> topLevelWindows() const;
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+std::wstring windowText(HWND window);
+std::wstring className(HWND window);
+// The message text of a message box (its static text children).
+std::wstring messageBoxText(HWND box);
+void pressOk(HWND box);
+// Asks the program's main window to close, as its title bar's close button does.
+void closeWindow(HWND window);
+
+// Child rectangle in its parent's client coordinates.
+RECT childRect(HWND child);
+// Screen pixels of a rectangle, as 0x00RRGGBB per pixel, row by row.
+std::vector<std::uint32_t> screenPixels(const RECT& screenRect);
+
+// The settings key HKEY_CURRENT_USER\SOFTWARE\Lumarin.
+void deleteSettingsKey();
+bool settingsKeyExists();
+void writeSettingsDword(const wchar_t* name, DWORD value);
+std::optional<DWORD> readSettingsDword(const wchar_t* name);
+
+}  // namespace e2e

@@ -1,0 +1,181 @@
+// The main window as it stands on the screen: controls, geometry at the run's DPI, stacking,
+// colours, and the idle picture in the magnifier.
+#include "win32/gdiplus_include.h"
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "harness.h"
+#include "ui/main_window_layout.h"
+
+namespace Lmr::ui {
+void PrintTo(const Box& b, std::ostream* out) {
+  *out << "(" << b.x << "," << b.y << " " << b.width << "x" << b.height << ")";
+}
+}  // namespace Lmr::ui
+
+namespace {
+
+using namespace e2e;
+using Lmr::ui::ControlId;
+using Lmr::ui::ControlKind;
+
+constexpr int upDownArrowsId = 1100;
+
+class MainWindowOnScreen : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    deleteSettingsKey();
+    folder = new ScratchFolder;
+    program = new Program(*folder);
+    window = program->waitForMainWindow();
+  }
+  static void TearDownTestSuite() {
+    if (window) closeWindow(window);
+    if (program) {
+      EXPECT_EQ(program->waitForExit(), 0u);
+    }
+    delete program;
+    delete folder;
+    deleteSettingsKey();
+  }
+  void SetUp() override { ASSERT_NE(window, nullptr); }
+
+  static HWND control(ControlId id) { return GetDlgItem(window, static_cast<int>(id)); }
+  static Lmr::ui::Box expectedBox(ControlId id) {
+    return Lmr::ui::scaleToDpi(Lmr::ui::controlSpec(id).design, screenDpi());
+  }
+  static Lmr::ui::Box boxOf(RECT r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+  static ScratchFolder* folder;
+  static Program* program;
+  static HWND window;
+};
+ScratchFolder* MainWindowOnScreen::folder = nullptr;
+Program* MainWindowOnScreen::program = nullptr;
+HWND MainWindowOnScreen::window = nullptr;
+
+TEST_F(MainWindowOnScreen, RunsAtTheDpiTheRunAskedFor) {
+  const wchar_t* asked = _wgetenv(L"LUMARIN_E2E_DPI");
+  ASSERT_NE(asked, nullptr);
+  EXPECT_EQ(screenDpi(), _wtoi(asked));
+}
+
+TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) {
+  for (const auto& spec : Lmr::ui::mainWindowControls()) {
+    HWND child = control(spec.id);
+    ASSERT_NE(child, nullptr) << spec.name;
+    RECT rect = childRect(child);
+    if (spec.kind == ControlKind::NumericUpDown) {
+      // The number field and its arrows share the control's box.
+      const RECT arrows = childRect(GetDlgItem(window, upDownArrowsId));
+      UnionRect(&rect, &rect, &arrows);
+    }
+    const Lmr::ui::Box expected = expectedBox(spec.id), actual = boxOf(rect);
+    if (spec.kind == ControlKind::Label) {
+      EXPECT_EQ(actual.x, expected.x) << spec.name;
+      EXPECT_EQ(actual.y, expected.y) << spec.name;
+      EXPECT_GT(actual.width, 0) << spec.name;
+    } else {
+      EXPECT_EQ(actual, expected) << spec.name;
+    }
+  }
+}
+
+TEST_F(MainWindowOnScreen, ControlsShowTheirTexts) {
+  for (const auto& spec : Lmr::ui::mainWindowControls())
+    if (spec.kind != ControlKind::Panel) {
+      EXPECT_EQ(windowText(control(spec.id)), std::wstring(spec.text)) << spec.name;
+    }
+  EXPECT_EQ(windowText(window), L"Lumarin");
+}
+
+TEST_F(MainWindowOnScreen, TheClientAreaEnclosesTheControlsWithTheirMargins) {
+  RECT client;
+  GetClientRect(window, &client);
+  const int dpi = screenDpi();
+  EXPECT_EQ(client.right, Lmr::ui::scaleToDpi(300, dpi) + Lmr::ui::scaleToDpi(4, dpi));
+  EXPECT_EQ(client.bottom, Lmr::ui::scaleToDpi(538, dpi) + Lmr::ui::scaleToDpi(4, dpi));
+}
+
+TEST_F(MainWindowOnScreen, ChildrenStackFrontToBackAsLaidOut) {
+  std::vector<int> ids;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const int id = GetDlgCtrlID(child);
+    if (id != upDownArrowsId) ids.push_back(id);
+  }
+  std::vector<int> expected;
+  for (const ControlId id : Lmr::ui::stackingOrder()) expected.push_back(static_cast<int>(id));
+  EXPECT_EQ(ids, expected);
+}
+
+TEST_F(MainWindowOnScreen, TheWindowHasAMinimiseButNoMaximiseBoxAndCannotBeResized) {
+  const auto style = GetWindowLongPtrW(window, GWL_STYLE);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  RECT frame;
+  GetWindowRect(window, &frame);
+  const LPARAM bottomRight = MAKELPARAM(frame.right - 2, frame.bottom - 2);
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, bottomRight), HTBORDER);
+}
+
+TEST_F(MainWindowOnScreen, TheSwatchesAreWhiteOnTheControlFace) {
+  for (const ControlId id : {ControlId::color_current, ControlId::color_previous}) {
+    RECT rect;
+    GetWindowRect(control(id), &rect);
+    const LONG midY = (rect.top + rect.bottom) / 2;
+    const auto pixels = screenPixels({rect.left + 8, midY, rect.left + 9, midY + 1});
+    EXPECT_EQ(pixels.at(0), 0xFFFFFFu);
+  }
+  POINT spot{Lmr::ui::scaleToDpi(4, screenDpi()), Lmr::ui::scaleToDpi(4, screenDpi())};
+  ClientToScreen(window, &spot);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const std::uint32_t faceRgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+  EXPECT_EQ(screenPixels({spot.x, spot.y, spot.x + 1, spot.y + 1}).at(0), faceRgb);
+}
+
+// The top-left corner of default.png, decoded here independently of the program.
+std::vector<std::uint32_t> pictureCorner(const std::wstring& path, int width, int height) {
+  namespace flat = Gdiplus::DllExports;
+  Gdiplus::GpBitmap* bitmap = nullptr;
+  std::vector<std::uint32_t> pixels;
+  if (flat::GdipCreateBitmapFromFile(path.c_str(), &bitmap) != Gdiplus::Ok) return pixels;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      Gdiplus::ARGB argb = 0;
+      flat::GdipBitmapGetPixel(bitmap, x, y, &argb);
+      pixels.push_back(argb & 0x00FFFFFF);
+    }
+  flat::GdipDisposeImage(bitmap);
+  return pixels;
+}
+
+TEST_F(MainWindowOnScreen, TheMagnifierShowsTheIdlePictureAtTheViewOffset) {
+  HWND panel = control(ControlId::pick_zoom);
+  RECT outer, client;
+  GetWindowRect(panel, &outer);
+  GetClientRect(panel, &client);
+  const int offset = static_cast<int>((outer.right - outer.left - 200) * 0.5);
+  const int width = std::min<int>(200, client.right - offset), height = std::min<int>(200, client.bottom - offset);
+  POINT origin{offset, offset};
+  ClientToScreen(panel, &origin);
+  const auto shown = screenPixels({origin.x, origin.y, origin.x + width, origin.y + height});
+  const auto expected = pictureCorner(folder->file(L"default.png"), width, height);
+  ASSERT_EQ(expected.size(), shown.size());
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < shown.size(); ++i) differing += shown[i] != expected[i];
+  EXPECT_EQ(differing, 0u) << "of " << shown.size() << " pixels";
+}
+
+TEST_F(MainWindowOnScreen, ARepaintShowsTheIdlePictureAgain) {
+  HWND panel = control(ControlId::pick_zoom);
+  RECT outer;
+  GetWindowRect(panel, &outer);
+  const RECT probe{outer.left + 60, outer.top + 60, outer.left + 160, outer.top + 160};
+  const auto before = screenPixels(probe);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  pumpMessagesFor(300ms);
+  EXPECT_EQ(screenPixels(probe), before);
+}
+
+}  // namespace

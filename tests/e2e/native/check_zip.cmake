@@ -1,0 +1,13 @@
+# Fails unless ZIP lists exactly the program's five files, at its root.
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${ZIP} OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cannot read ${ZIP}")
+endif()
+string(REPLACE "\n" ";" entries "${listing}")
+list(REMOVE_ITEM entries "")
+list(SORT entries)
+set(expected LumarinMouse.dll Lumarin.exe app.ico crosshair.png default.png)
+list(SORT expected)
+if(NOT entries STREQUAL expected)
+  message(FATAL_ERROR "zip holds: ${entries}; expected: ${expected}")
+endif()

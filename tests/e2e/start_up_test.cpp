@@ -1,0 +1,140 @@
+// Start-up of the real program: switches, the single instance, required files, the load step.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+namespace {
+
+using namespace e2e;
+
+class StartUp : public testing::Test {
+ protected:
+  void SetUp() override { deleteSettingsKey(); }
+  void TearDown() override { deleteSettingsKey(); }
+
+  // Starts the program with `arguments` and expects its window; closes it again, exit code 0.
+  void expectNormalStart(const std::wstring& arguments) {
+    Program program(folder, arguments);
+    HWND window = program.waitForMainWindow();
+    ASSERT_NE(window, nullptr) << "no window for: " << std::string(arguments.begin(), arguments.end());
+    closeWindow(window);
+    EXPECT_EQ(program.waitForExit(), 0u);
+  }
+
+  // Expects a message box with `message`, no main window, and exit code 0 after its OK.
+  void expectFatalMessage(const std::wstring& message) {
+    Program program(folder);
+    HWND box = program.waitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(windowText(box), L"Lumarin");
+    EXPECT_EQ(messageBoxText(box), message);
+    EXPECT_EQ(program.waitForMainWindow(0ms), nullptr);
+    pressOk(box);
+    EXPECT_EQ(program.waitForExit(), 0u);
+  }
+
+  ScratchFolder folder;
+};
+
+TEST_F(StartUp, SilentInstallEndsAtOnceAndTouchesNoSettings) {
+  {
+    Program program(folder, L"--silent-install");
+    EXPECT_EQ(program.waitForExit(), 0u);
+  }
+  EXPECT_FALSE(settingsKeyExists());
+
+  writeSettingsDword(L"round_hsb", 0);
+  Program program(folder, L"--silent-install");
+  EXPECT_EQ(program.waitForExit(), 0u);
+  EXPECT_EQ(readSettingsDword(L"round_hsb"), 0u);
+}
+
+TEST_F(StartUp, UninstallDeletesTheSettingsKeyWhateverFollows) {
+  for (const std::wstring arguments : {L"--uninstall", L"--uninstall --silent-install extra"}) {
+    writeSettingsDword(L"minimize_tray", 1);
+    Program program(folder, arguments);
+    EXPECT_EQ(program.waitForExit(), 0u);
+    EXPECT_FALSE(settingsKeyExists());
+  }
+  Program again(folder, L"--uninstall");  // no key: nothing to delete, same ending
+  EXPECT_EQ(again.waitForExit(), 0u);
+}
+
+TEST_F(StartUp, OtherArgumentsStartTheProgramNormally) {
+  writeSettingsDword(L"minimize_tray", 1);
+  for (const std::wstring arguments : {L"--Uninstall", L"x --uninstall", L"--junk --silent-install"})
+    expectNormalStart(arguments);
+  EXPECT_EQ(readSettingsDword(L"minimize_tray"), 1u);
+}
+
+TEST_F(StartUp, ASecondStartRestoresAHiddenFirstInstanceAndEnds) {
+  Program first(folder);
+  HWND window = first.waitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_HIDE);
+  ASSERT_TRUE(pollUntil([&] { return !IsWindowVisible(window); }, 5s));
+
+  Program second(folder);
+  EXPECT_EQ(second.waitForExit(), 0u);
+  EXPECT_TRUE(pollUntil([&] { return IsWindowVisible(window) != FALSE; }, 5s));
+  EXPECT_FALSE(IsIconic(window));
+  closeWindow(window);
+  EXPECT_EQ(first.waitForExit(), 0u);
+}
+
+TEST_F(StartUp, EachMissingFileIsNamedAndEndsTheProgram) {
+  for (const std::wstring name : {L"app.ico", L"default.png", L"crosshair.png", L"LumarinMouse.dll"}) {
+    ScratchFolder incomplete;
+    incomplete.remove(name);
+    Program program(incomplete);
+    HWND box = program.waitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(messageBoxText(box), L"ERROR Resource file not found: " + name);
+    pressOk(box);
+    EXPECT_EQ(program.waitForExit(), 0u);
+  }
+}
+
+TEST_F(StartUp, OnlyTheFirstMissingFileIsNamed) {
+  folder.remove(L"default.png");
+  folder.remove(L"LumarinMouse.dll");
+  expectFatalMessage(L"ERROR Resource file not found: default.png");
+}
+
+TEST_F(StartUp, ALibraryThatCannotBeLoadedGivesItsMessage) {
+  folder.overwrite(L"LumarinMouse.dll", "this is not a library");
+  expectFatalMessage(L"Fatal Error: Could not load LumarinMouse.dll");
+}
+
+TEST_F(StartUp, FindsItsFilesFromAnyWorkingFolder) {
+  Program program(folder, L"", L"C:\\");
+  HWND window = program.waitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(windowText(window), L"Lumarin");
+  closeWindow(window);
+  EXPECT_EQ(program.waitForExit(), 0u);
+}
+
+TEST_F(StartUp, TheWindowIsNotTopmostOnceLoaded) {
+  Program program(folder);
+  HWND window = program.waitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  closeWindow(window);
+  EXPECT_EQ(program.waitForExit(), 0u);
+}
+
+// (Wine answers WM_GETICON only within the window's own process, so the icon that stands in for
+// an unreadable file cannot be read back from here.)
+TEST_F(StartUp, UnreadablePicturesLeaveTheProgramRunning) {
+  folder.overwrite(L"app.ico", "not an icon");
+  folder.overwrite(L"default.png", "not a picture");
+  Program program(folder);
+  HWND window = program.waitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(program.running());
+  closeWindow(window);
+  EXPECT_EQ(program.waitForExit(), 0u);
+}
+
+}  // namespace
