@@ -1,5 +1,6 @@
 # Windows configuration: the program, the mouse monitor library, the end-to-end test driver.
-set(LUMARIN_DIST ${CMAKE_SOURCE_DIR}/dist)
+# The ready-to-run program folder; a developer may point a second build tree elsewhere.
+set(LUMARIN_DIST ${CMAKE_SOURCE_DIR}/dist CACHE PATH "where the Windows build leaves the program folder")
 
 if(MINGW)
   # No runtime DLLs beyond the system's.
