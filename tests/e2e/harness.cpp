@@ -188,6 +188,63 @@ std::vector<std::uint32_t> screenPixels(const RECT& area) {
   return pixels;
 }
 
+std::wstring linuxClipboardText() {
+  const std::wstring file = std::filesystem::temp_directory_path().wstring() + L"\\lumarin-clipboard.txt";
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, nullptr);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = output;
+  startup.hStdError = INVALID_HANDLE_VALUE;
+  PROCESS_INFORMATION process{};
+  wchar_t command[] = L"Z:\\usr\\bin\\xclip -o -selection clipboard";
+  if (CreateProcessW(nullptr, command, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(output);
+  std::ifstream in(std::filesystem::path(file), std::ios::binary);
+  const std::string utf8((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), static_cast<int>(text.size()));
+  return text;
+}
+
+std::wstring linuxClipboardTextOnceItIs(const std::wstring& expected, Clock::duration limit) {
+  std::wstring seen;
+  pollUntil([&] { return (seen = linuxClipboardText()) == expected; }, limit);
+  return seen;
+}
+
+namespace {
+WORD keyOf(wchar_t character) { return static_cast<WORD>(LOBYTE(VkKeyScanW(character))); }
+
+// Sent, not posted, so each key has been handled when the call returns.
+void sendKey(HWND field, UINT message, WPARAM key, LPARAM flags) {
+  SendMessageTimeoutW(field, message, key, flags, SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+}  // namespace
+
+void typeInto(HWND field, const std::wstring& text) {
+  for (const wchar_t character : text) {
+    sendKey(field, WM_CHAR, character, 1);
+    sendKey(field, WM_KEYUP, keyOf(character), static_cast<LPARAM>(0xC0000001));
+  }
+}
+
+void replaceText(HWND field, const std::wstring& text, WORD releasedKey) {
+  SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000,
+                      nullptr);
+  sendKey(field, WM_KEYUP, releasedKey, static_cast<LPARAM>(0xC0000001));
+}
+
+void clickControl(HWND control) {
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+}
+
 void deleteSettingsKey() {
   RegDeleteTreeW(HKEY_CURRENT_USER, settingsKeyPath);
   RegDeleteKeyW(HKEY_CURRENT_USER, settingsKeyPath);

@@ -79,6 +79,20 @@ RECT childRect(HWND child);
 // Screen pixels of a rectangle, as 0x00RRGGBB per pixel, row by row.
 std::vector<std::uint32_t> screenPixels(const RECT& screenRect);
 
+// The clipboard's text as the Linux side sees it (xclip), so a copy is checked outside Wine.
+std::wstring linuxClipboardText();
+// Waits until the Linux side sees `expected` on the clipboard (Wine hands a new clipboard to X a
+// moment after the program sets it); returns what it saw last.
+std::wstring linuxClipboardTextOnceItIs(const std::wstring& expected, Clock::duration limit = 5s);
+
+// Input the way a user's keyboard delivers it to a focused text field: each character, then the
+// release of its key.
+void typeInto(HWND field, const std::wstring& text);
+// Replaces a field's text, then delivers the release of one key, as after an edit.
+void replaceText(HWND field, const std::wstring& text, WORD releasedKey);
+// Clicks a child control with the left button (press and release over it).
+void clickControl(HWND control);
+
 // The settings key HKEY_CURRENT_USER\SOFTWARE\Lumarin.
 void deleteSettingsKey();
 bool settingsKeyExists();
