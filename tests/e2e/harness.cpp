@@ -188,27 +188,26 @@ std::vector<std::uint32_t> screenPixels(const RECT& area) {
   return pixels;
 }
 
+// Wine does not see a Linux child end, so the shell leaves a marker file when xclip is done.
 std::wstring linuxClipboardText() {
-  const std::wstring file = std::filesystem::temp_directory_path().wstring() + L"\\lumarin-clipboard.txt";
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, nullptr);
+  const std::wstring stem = L"/tmp/lumarin-e2e-clipboard-" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring textFile = stem + L".txt", doneFile = stem + L".done";
+  std::filesystem::remove(L"Z:" + doneFile);
+  std::wstring command = L"Z:\\bin\\sh -c \"xclip -o -selection clipboard >" + textFile + L" 2>/dev/null; : >" +
+                         doneFile + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = output;
-  startup.hStdError = INVALID_HANDLE_VALUE;
   PROCESS_INFORMATION process{};
-  wchar_t command[] = L"Z:\\usr\\bin\\xclip -o -selection clipboard";
-  if (CreateProcessW(nullptr, command, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
-  CloseHandle(output);
-  std::ifstream in(std::filesystem::path(file), std::ios::binary);
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return L"(xclip did not start)";
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  if (!pollUntil([&] { return std::filesystem::exists(L"Z:" + doneFile); }, 5s)) return L"(xclip did not answer)";
+  std::ifstream in(std::filesystem::path(L"Z:" + textFile), std::ios::binary);
   const std::string utf8((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), static_cast<int>(text.size()));
+  const int length = static_cast<int>(utf8.size());
+  std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, text.data(), static_cast<int>(text.size()));
   return text;
 }
 
