@@ -134,6 +134,24 @@ TEST_F(MainWindowOnScreen, TheSwatchesAreWhiteOnTheControlFace) {
   EXPECT_EQ(screenPixels({spot.x, spot.y, spot.x + 1, spot.y + 1}).at(0), faceRgb);
 }
 
+HWND focusedControlOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+TEST_F(MainWindowOnScreen, TabVisitsTheControlsInTheirTabOrder) {
+  SetForegroundWindow(window);
+  const auto order = Lmr::ui::tabOrder();
+  for (std::size_t step = 0; step < order.size() + 2; ++step) {
+    PostMessageW(focusedControlOf(window) ? focusedControlOf(window) : window, WM_KEYDOWN, VK_TAB, 1);
+    const HWND expected = control(order[step % order.size()]);
+    EXPECT_TRUE(pollUntil([&] { return focusedControlOf(window) == expected; }, 3s))
+        << "step " << step << ": expected " << Lmr::ui::controlSpec(order[step % order.size()]).name;
+  }
+}
+
 // The top-left corner of default.png, decoded here independently of the program.
 std::vector<std::uint32_t> pictureCorner(const std::wstring& path, int width, int height) {
   namespace flat = Gdiplus::DllExports;

@@ -1,1 +1,349 @@
-// (cases being written)
+// The settings key and the options dialog of the real program: what a first start writes, how
+// stored values load into the check boxes, what OK and the close box store, and the dialog as it
+// stands on the screen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "ui/main_window_layout.h"
+#include "ui/options_layout.h"
+
+namespace {
+
+using namespace e2e;
+using Lmr::ui::OptionsControlId;
+using Lmr::ui::OptionsControlKind;
+
+constexpr wchar_t settingsKeyPath[] = L"SOFTWARE\\Lumarin";
+
+struct StoredEntry {
+  std::wstring name;
+  DWORD type;
+  DWORD number;  // for a REG_DWORD
+  friend bool operator==(const StoredEntry&, const StoredEntry&) = default;
+};
+
+void PrintTo(const StoredEntry& entry, std::ostream* out) {
+  *out << "'" << std::string(entry.name.begin(), entry.name.end()) << "' type " << entry.type << " = "
+       << entry.number;
+}
+
+StoredEntry dword(const wchar_t* name, DWORD value) { return {name, REG_DWORD, value}; }
+
+std::vector<StoredEntry> sortedByName(std::vector<StoredEntry> entries) {
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+  return entries;
+}
+
+// Every value under the settings key, by name (the registry does not keep the order of writing).
+std::vector<StoredEntry> storedValues() {
+  std::vector<StoredEntry> entries;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return entries;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256] = {};
+    DWORD nameLength = 256, type = 0, number = 0, size = sizeof number;
+    const LSTATUS status = RegEnumValueW(key, index, name, &nameLength, nullptr, &type,
+                                         reinterpret_cast<BYTE*>(&number), &size);
+    if (status == ERROR_NO_MORE_ITEMS) break;
+    entries.push_back({name, type, type == REG_DWORD ? number : 0});
+  }
+  RegCloseKey(key);
+  return sortedByName(entries);
+}
+
+std::vector<StoredEntry> sixStored(const std::vector<DWORD>& values) {
+  const wchar_t* names[] = {L"minimize_tray",        L"close_btn_minimizes", L"pick_from_snapshot",
+                            L"window_move_pick",     L"lines_between_pixels", L"round_hsb"};
+  std::vector<StoredEntry> entries;
+  for (std::size_t i = 0; i < values.size(); ++i) entries.push_back(dword(names[i], values[i]));
+  return sortedByName(entries);
+}
+
+void writeSettingsValue(const wchar_t* name, DWORD type, const void* data, DWORD size) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, name, type, data, size);
+}
+
+void writeSettingsText(const wchar_t* name, const std::wstring& text) {
+  writeSettingsValue(name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+std::string describe(const Lmr::ui::Box& box) {
+  return "(" + std::to_string(box.x) + "," + std::to_string(box.y) + " " + std::to_string(box.width) + "x" +
+         std::to_string(box.height) + ")";
+}
+
+Lmr::ui::Box boxOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+const OptionsControlId checkBoxes[] = {OptionsControlId::minimize_tray,       OptionsControlId::close_btn_minimizes,
+                                       OptionsControlId::pick_from_snapshot,  OptionsControlId::window_move_pick,
+                                       OptionsControlId::lines_between_pixels, OptionsControlId::round_hsb};
+
+// One run of the program with its options dialog at hand.
+class Session {
+ public:
+  explicit Session(const ScratchFolder& folder) : program_(folder), window_(program_.waitForMainWindow()) {}
+  ~Session() {
+    if (dialog_ && IsWindowVisible(dialog_)) closeWithCloseBox();
+    if (window_) closeWindow(window_);
+    EXPECT_EQ(program_.waitForExit(), 0u);
+  }
+
+  HWND window() const { return window_; }
+  HWND dialog() const { return dialog_; }
+  Program& program() { return program_; }
+
+  // Presses the main window's "?" button and waits for the dialog.
+  HWND openOptions() {
+    const HWND button = GetDlgItem(window_, static_cast<int>(Lmr::ui::ControlId::options_btn));
+    PostMessageW(button, BM_CLICK, 0, 0);
+    pollUntil(
+        [&] {
+          for (HWND w : program_.topLevelWindows())
+            if (className(w) == L"LumarinOptions" && IsWindowVisible(w)) return (dialog_ = w) != nullptr;
+          return false;
+        },
+        5s);
+    return dialog_;
+  }
+
+  HWND control(OptionsControlId id) const {
+    const auto parent = Lmr::ui::optionsControlSpec(id).parent;
+    const HWND holder = parent == OptionsControlId::none ? dialog_ : control(parent);
+    return GetDlgItem(holder, static_cast<int>(id));
+  }
+
+  // The check boxes' states, in the order the settings are stored.
+  std::vector<bool> checks() const {
+    std::vector<bool> states;
+    for (const auto id : checkBoxes)
+      states.push_back(SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    return states;
+  }
+  void click(OptionsControlId id) const { SendMessageW(control(id), BM_CLICK, 0, 0); }
+
+  bool pressOkButton() {
+    PostMessageW(control(OptionsControlId::ok_btn), BM_CLICK, 0, 0);
+    return waitUntilHidden();
+  }
+  bool closeWithCloseBox() {
+    PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return waitUntilHidden();
+  }
+  bool waitUntilHidden() const {
+    return pollUntil([&] { return !IsWindowVisible(dialog_) && IsWindowEnabled(window_); }, 5s);
+  }
+
+ private:
+  Program program_;
+  HWND window_;
+  HWND dialog_ = nullptr;
+};
+
+class Settings : public testing::Test {
+ protected:
+  void SetUp() override { deleteSettingsKey(); }
+  void TearDown() override { deleteSettingsKey(); }
+
+  ScratchFolder folder;
+};
+
+const std::vector<bool> defaultChecks{false, false, false, false, false, true};
+
+TEST_F(Settings, FirstStartCreatesTheKeyWithOnlyItsMarkerAndShowsTheDefaults) {
+  Session session(folder);
+  ASSERT_NE(session.window(), nullptr);
+  EXPECT_EQ(storedValues(), std::vector<StoredEntry>{dword(L"", 1)});
+  ASSERT_NE(session.openOptions(), nullptr);
+  EXPECT_EQ(session.checks(), defaultChecks);
+  ASSERT_TRUE(session.closeWithCloseBox());
+  EXPECT_EQ(storedValues(), std::vector<StoredEntry>{dword(L"", 1)});
+}
+
+TEST_F(Settings, OnlyTheTextOneOrANumberOneLoadsCheckedAndOkStoresDwords) {
+  const BYTE binaryOne[] = {1, 0, 0, 0};
+  const ULONGLONG bigOne = 1;
+  const DWORD two = 2;
+  writeSettingsText(L"minimize_tray", L"1");
+  writeSettingsValue(L"close_btn_minimizes", REG_DWORD, &two, sizeof two);
+  writeSettingsText(L"pick_from_snapshot", L" 1");
+  writeSettingsValue(L"window_move_pick", REG_QWORD, &bigOne, sizeof bigOne);
+  writeSettingsValue(L"lines_between_pixels", REG_BINARY, binaryOne, sizeof binaryOne);
+  writeSettingsText(L"round_hsb", std::wstring(10000, L'1'));  // far too long to be a setting: off
+
+  Session session(folder);
+  ASSERT_NE(session.openOptions(), nullptr);
+  EXPECT_EQ(session.checks(), (std::vector<bool>{true, false, false, true, false, false}));
+  ASSERT_TRUE(session.pressOkButton());
+  // The key existed without its unnamed value: none is added.
+  EXPECT_EQ(storedValues(), sixStored({1, 0, 0, 1, 0, 0}));
+}
+
+TEST_F(Settings, OkStoresAllSixEveryTimeChangedOrNot) {
+  Session session(folder);
+  ASSERT_NE(session.openOptions(), nullptr);
+  ASSERT_TRUE(session.pressOkButton());
+  auto expected = sixStored({0, 0, 0, 0, 0, 1});
+  expected.push_back(dword(L"", 1));
+  EXPECT_EQ(storedValues(), sortedByName(expected));
+
+  writeSettingsDword(L"window_move_pick", 7);  // overwritten by the next OK, though unchanged in the dialog
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, L"round_hsb");
+  ASSERT_NE(session.openOptions(), nullptr);
+  session.click(OptionsControlId::minimize_tray);
+  ASSERT_TRUE(session.pressOkButton());
+  EXPECT_EQ(readSettingsDword(L"minimize_tray"), 1u);
+  EXPECT_EQ(readSettingsDword(L"window_move_pick"), 0u);
+  EXPECT_EQ(readSettingsDword(L"round_hsb"), 1u);
+}
+
+TEST_F(Settings, AChangeClosedWithTheCloseBoxLastsOnlyThisRun) {
+  {
+    Session session(folder);
+    ASSERT_NE(session.openOptions(), nullptr);
+    session.click(OptionsControlId::lines_between_pixels);
+    ASSERT_TRUE(session.closeWithCloseBox());
+    EXPECT_TRUE(session.checks()[4]) << "the hidden dialog keeps the live setting";
+    ASSERT_NE(session.openOptions(), nullptr);
+    EXPECT_TRUE(session.checks()[4]);
+    ASSERT_TRUE(session.closeWithCloseBox());
+    EXPECT_EQ(storedValues(), std::vector<StoredEntry>{dword(L"", 1)});
+  }
+  Session next(folder);
+  ASSERT_NE(next.openOptions(), nullptr);
+  EXPECT_EQ(next.checks(), defaultChecks);
+}
+
+TEST_F(Settings, EnterAndEscapeDoNotCloseTheDialog) {
+  Session session(folder);
+  ASSERT_NE(session.openOptions(), nullptr);
+  const HWND box = session.control(OptionsControlId::round_hsb);
+  for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    PostMessageW(box, WM_KEYDOWN, key, 1);
+    PostMessageW(box, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+  }
+  pumpMessagesFor(300ms);
+  EXPECT_TRUE(IsWindowVisible(session.dialog()));
+  EXPECT_EQ(session.checks(), defaultChecks);
+  EXPECT_EQ(storedValues(), std::vector<StoredEntry>{dword(L"", 1)});
+}
+
+TEST_F(Settings, TabVisitsTheFocusableControlsInTabIndexOrder) {
+  Session session(folder);
+  ASSERT_NE(session.openOptions(), nullptr);
+  const DWORD thread = GetWindowThreadProcessId(session.dialog(), nullptr);
+  const auto focused = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(thread, &info);
+    return info.hwndFocus;
+  };
+  const auto order = Lmr::ui::optionsTabOrder();
+  ASSERT_TRUE(pollUntil([&] { return focused() == session.control(order.front()); }, 2s))
+      << "the first control in the tab order has the focus when the dialog opens";
+  for (std::size_t step = 1; step <= order.size(); ++step) {
+    PostMessageW(focused(), WM_KEYDOWN, VK_TAB, 1);
+    const HWND expected = session.control(order[step % order.size()]);
+    EXPECT_TRUE(pollUntil([&] { return focused() == expected; }, 2s)) << "tab step " << step;
+  }
+}
+
+TEST_F(Settings, TheDialogIsTopmostFixedModalAndOwnedByTheMainWindow) {
+  Session session(folder);
+  ASSERT_NE(session.openOptions(), nullptr);
+  const HWND dialog = session.dialog();
+  EXPECT_EQ(windowText(dialog), L"Lumarin Options");
+  EXPECT_TRUE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  const auto style = GetWindowLongPtrW(dialog, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), session.window());
+  EXPECT_FALSE(IsWindowEnabled(session.window())) << "the main window takes no input while the dialog is open";
+  ASSERT_TRUE(session.closeWithCloseBox());
+  EXPECT_TRUE(session.program().running());
+}
+
+// The driver measures the dialog's fonts as the program does: both are DPI aware in one session.
+class DialogFonts {
+ public:
+  DialogFonts() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    message_ = CreateFontIndirectW(&metrics.lfMessageFont);
+    LOGFONTW about{};
+    about.lfHeight = -MulDiv(9, screenDpi(), 72);
+    about.lfWeight = FW_NORMAL;
+    about.lfCharSet = DEFAULT_CHARSET;
+    wcscpy_s(about.lfFaceName, L"Microsoft Sans Serif");
+    about_ = CreateFontIndirectW(&about);
+  }
+  DialogFonts(const DialogFonts&) = delete;
+  DialogFonts& operator=(const DialogFonts&) = delete;
+  ~DialogFonts() {
+    DeleteObject(message_);
+    DeleteObject(about_);
+  }
+  Lmr::ui::Size extent(OptionsControlId id, const std::wstring& text) const {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, id == OptionsControlId::label1 ? about_ : message_);
+    SIZE size{};
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return {size.cx, metrics.tmHeight};
+  }
+  Lmr::ui::Size cell() const {
+    const Lmr::ui::Size letters =
+        extent(OptionsControlId::none, L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    return Lmr::ui::fontCell(letters.width, letters.height);
+  }
+
+ private:
+  HFONT message_ = nullptr;
+  HFONT about_ = nullptr;
+};
+
+// A link label's window text carries its link markup.
+std::wstring shownText(HWND control, OptionsControlKind kind) {
+  std::wstring text = windowText(control);
+  if (kind != OptionsControlKind::LinkLabel) return text;
+  for (const std::wstring tag : {L"<a>", L"</a>"})
+    if (const auto at = text.find(tag); at != std::wstring::npos) text.erase(at, tag.size());
+  return text;
+}
+
+TEST_F(Settings, TheDialogStandsAsLaidOutAtThisDpi) {
+  Session session(folder);
+  ASSERT_NE(session.openOptions(), nullptr);
+  const DialogFonts fonts;
+  const Lmr::ui::Size cell = fonts.cell();
+  RECT client{};
+  GetClientRect(session.dialog(), &client);
+  const Lmr::ui::Size clientSize = Lmr::ui::scaleToFont(Lmr::ui::optionsClientLayoutSize, cell);
+  EXPECT_EQ(client.right, clientSize.width);
+  EXPECT_EQ(client.bottom, clientSize.height);
+
+  for (const auto& spec : Lmr::ui::optionsControls()) {
+    SCOPED_TRACE(std::string(spec.name));
+    const HWND control = session.control(spec.id);
+    ASSERT_NE(control, nullptr);
+    const std::wstring text = shownText(control, spec.kind);
+    if (spec.id == OptionsControlId::label1) {
+      EXPECT_EQ(text, L"Huedisk Software 1.00.11");
+    } else {
+      EXPECT_EQ(text, spec.text);
+    }
+    const Lmr::ui::Box expected = Lmr::ui::fittedBox(spec, cell, fonts.extent(spec.id, text));
+    EXPECT_EQ(describe(boxOf(childRect(control))), describe(expected));
+    EXPECT_TRUE(IsWindowVisible(control));
+  }
+  EXPECT_EQ(className(session.control(OptionsControlId::check_for_updates)), L"SysLink");
+}
+
+}  // namespace
