@@ -4,13 +4,16 @@ set(LUMARIN_DIST ${CMAKE_SOURCE_DIR}/dist CACHE PATH "where the Windows build le
 
 if(MINGW)
   # No runtime DLLs beyond the system's.
-  add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release,MinSizeRel>:-s>)
+  add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release,MinSizeRel>:-s>
+                   -Wl,--gc-sections)
+  add_compile_options(-ffunction-sections -fdata-sections)
 endif()
 add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00)
 
 add_subdirectory(src/mouse)
 add_subdirectory(src/win32)
 add_subdirectory(tests/e2e)
+add_subdirectory(tests/bench/windows)
 
 # The zip a user unpacks and runs: the dist folder's files at the zip's root.
 install(FILES

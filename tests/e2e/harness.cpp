@@ -190,7 +190,11 @@ std::vector<std::uint32_t> screenPixels(const RECT& area) {
 
 // Wine does not see a Linux child end, so the shell leaves a marker file when xclip is done.
 std::wstring linuxClipboardText() {
-  const std::wstring stem = L"/tmp/lumarin-e2e-clipboard-" + std::to_wstring(GetCurrentProcessId());
+  // Process ids repeat across Wine sessions running side by side; the counter makes it ours.
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  const std::wstring stem = L"/tmp/lumarin-e2e-clipboard-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                            std::to_wstring(now.QuadPart);
   const std::wstring textFile = stem + L".txt", doneFile = stem + L".done";
   std::filesystem::remove(L"Z:" + doneFile);
   std::wstring command = L"Z:\\bin\\sh -c \"xclip -o -selection clipboard >" + textFile + L" 2>/dev/null; : >" +
@@ -203,8 +207,14 @@ std::wstring linuxClipboardText() {
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   if (!pollUntil([&] { return std::filesystem::exists(L"Z:" + doneFile); }, 5s)) return L"(xclip did not answer)";
-  std::ifstream in(std::filesystem::path(L"Z:" + textFile), std::ios::binary);
-  const std::string utf8((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string utf8;
+  {
+    std::ifstream in(std::filesystem::path(L"Z:" + textFile), std::ios::binary);
+    utf8.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  std::error_code ignored;
+  std::filesystem::remove(L"Z:" + textFile, ignored);
+  std::filesystem::remove(L"Z:" + doneFile, ignored);
   const int length = static_cast<int>(utf8.size());
   std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0)), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, text.data(), static_cast<int>(text.size()));
