@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <random>
 #include <vector>
 
 namespace {
@@ -81,6 +83,41 @@ INSTANTIATE_TEST_SUITE_P(AllStrengths, MagnifierView, ::testing::ValuesIn(everyS
                          [](const auto& info) {
                            return "Strength" + std::to_string(info.param.fishEye) + (info.param.grid ? "Grid" : "NoGrid");
                          });
+
+// Tables no strength produces follow the same rules: entries at random, and runs of random
+// length over rising columns, now and then broken by one or two line positions.
+Lmr::FishEyeMap randomTable(std::mt19937& random) {
+  Lmr::FishEyeMap srows;
+  for (std::int32_t& entry : srows) entry = std::uniform_int_distribution<int>(-side + 1, side - 1)(random);
+  return srows;
+}
+
+Lmr::FishEyeMap randomRunsTable(std::mt19937& random) {
+  Lmr::FishEyeMap srows;
+  std::uniform_int_distribution<int> length(1, 5), lines(0, 2);
+  int column = std::uniform_int_distribution<int>(0, 60)(random);
+  for (int x = 0; x < side;) {
+    for (int n = length(random); n > 0 && x < side; --n) srows[x++] = column;
+    for (int n = lines(random); n > 0 && x < side; --n) srows[x++] = -column;
+    column = std::min(column + 1, side - 1);
+  }
+  return srows;
+}
+
+TEST(MagnifierViewEdges, AnyTableFollowsTheSameRules) {
+  std::mt19937 random(7);
+  Buffer capture = selfDescribingCapture();
+  Buffer view(side, side, 0);
+  for (int round = 0; round < 60; ++round) {
+    const Lmr::FishEyeMap srows = round % 3 == 0 ? randomTable(random) : randomRunsTable(random);
+    const int fishEye = 1 + round % 12;
+    const bool grid = round % 2 == 0;
+    ASSERT_TRUE(Lmr::renderMagnifierView(capture.view(), view.view(), srows, fishEye, grid));
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x)
+        ASSERT_EQ(view.at(x, y), 0xFF000000 | expectedPixel(x, y, srows, fishEye, grid)) << round << ": " << x << "," << y;
+  }
+}
 
 TEST(MagnifierViewEdges, UnreachedFirstPositionIsGridOrShowsCapturedOne) {
   Buffer capture = selfDescribingCapture();
