@@ -8,6 +8,8 @@
 
 #include "app/lumarin.h"
 #include "win32/control_ids.h"
+#include "win32/fonts.h"
+#include "win32/window_routing.h"
 
 namespace Lmr::win32 {
 namespace {
@@ -23,23 +25,6 @@ constexpr DWORD mainWindowExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 int screenDpi() {
   WindowDc screen(nullptr);
   return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-
-Font systemMessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  return Font(CreateFontIndirectW(&metrics.lfMessageFont));
-}
-
-Font pointSizeFont(const wchar_t* face, int hundredthsOfPoint, int dpi) {
-  LOGFONTW font{};
-  font.lfHeight = -MulDiv(hundredthsOfPoint, dpi, 7200);
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = DEFAULT_CHARSET;
-  font.lfQuality = CLEARTYPE_QUALITY;
-  wcsncpy_s(font.lfFaceName, face, _TRUNCATE);
-  return Font(CreateFontIndirectW(&font));
 }
 
 LPCWSTR cursorFor(ui::PointerShape shape) {
@@ -77,7 +62,7 @@ MainWindow::~MainWindow() {
 void MainWindow::registerClasses(HINSTANCE instance) {
   WNDCLASSEXW main{};
   main.cbSize = sizeof main;
-  main.lpfnWndProc = &MainWindow::windowProc;
+  main.lpfnWndProc = &routeToOwner<MainWindow>;
   main.hInstance = instance;
   main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -262,16 +247,6 @@ bool MainWindow::moveFocusByTab(const MSG& message) {
   SetFocus(target);
   if (GetWindowLongPtrW(target, GWL_STYLE) & ES_AUTOHSCROLL) SendMessageW(target, EM_SETSEL, 0, -1);
   return true;
-}
-
-LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return self ? self->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -36,15 +36,17 @@ class MainWindow final : public MainWindowPort {
 
   // The window's handle, once it exists; services that need an owner window keep a reference.
   const HWND& handle() const { return window_; }
+
+  // Called by the window's procedure (see window_routing.h).
+  void attachWindow(HWND window) { window_ = window; }
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND control(ui::ControlId id) const;
   HICON icon() const { return icon_; }
   int dpi() const { return dpi_; }
 
  private:
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR subclassId, DWORD_PTR self);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleControlMessage(HWND control, ui::ControlId id, UINT message, WPARAM wParam, LPARAM lParam);
   void handleCommand(ui::ControlId id, int notification);
   void forwardMouseEnter(HWND control, ui::ControlId id);

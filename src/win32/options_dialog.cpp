@@ -1,1 +1,328 @@
 #include "win32/options_dialog.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/options.h"
+#include "win32/fonts.h"
+#include "win32/window_routing.h"
+
+namespace Lmr::win32 {
+namespace {
+
+using ui::OptionsControlId;
+using ui::OptionsControlKind;
+
+constexpr wchar_t optionsWindowClass[] = L"LumarinOptions";
+// A fixed frame: no minimise or maximise box, not resizable.
+constexpr DWORD optionsStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD optionsExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+constexpr wchar_t allLetters[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr int aboutFontHundredthsOfPoint = 900;
+
+std::size_t controlIndex(OptionsControlId id) {
+  return static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(OptionsControlId::groupBox3));
+}
+
+int screenDpi() {
+  WindowDc screen(nullptr);
+  return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+// Width of `text` and height of a line, in `font`.
+ui::Size textExtent(HFONT font, std::wstring_view text) {
+  WindowDc screen(nullptr);
+  SelectedObject selected(screen.get(), font);
+  SIZE extent{};
+  GetTextExtentPoint32W(screen.get(), text.data(), static_cast<int>(text.size()), &extent);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen.get(), &metrics);
+  return {extent.cx, metrics.tmHeight};
+}
+
+ui::Size fontCellOf(HFONT font) {
+  const ui::Size letters = textExtent(font, allLetters);
+  return ui::fontCell(letters.width, letters.height);
+}
+
+struct WindowKind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowKind windowKindOf(const ui::OptionsControlSpec& spec) {
+  switch (spec.kind) {
+    case OptionsControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT};
+    case OptionsControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case OptionsControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case OptionsControlKind::LinkLabel: return {WC_LINK, WS_TABSTOP, 0};
+    case OptionsControlKind::Label: break;
+  }
+  const DWORD align = spec.id == OptionsControlId::label1 ? SS_RIGHT : SS_LEFT;
+  return {L"STATIC", align | SS_NOPREFIX, 0};
+}
+
+// A link label's whole text is its one link.
+std::wstring windowTextOf(const ui::OptionsControlSpec& spec) {
+  if (spec.kind == OptionsControlKind::LinkLabel) return L"<a>" + std::wstring(spec.text) + L"</a>";
+  return std::wstring(spec.text);
+}
+
+RECT workAreaOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  return monitor.rcWork;
+}
+
+ui::Box boxOf(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
+
+}  // namespace
+
+OptionsDialog::~OptionsDialog() {
+  if (window_ && IsWindow(window_)) DestroyWindow(window_);
+}
+
+void OptionsDialog::registerClass(HINSTANCE instance) {
+  WNDCLASSEXW options{};
+  options.cbSize = sizeof options;
+  options.lpfnWndProc = &routeToOwner<OptionsDialog>;
+  options.hInstance = instance;
+  options.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  options.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  options.lpszClassName = optionsWindowClass;
+  RegisterClassExW(&options);
+}
+
+void OptionsDialog::build(Options& handlers) {
+  handlers_ = &handlers;
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  // The main window's font; the about label's own face and size.
+  dialogFont_ = systemMessageFont();
+  aboutFont_ = pointSizeFont(L"Microsoft Sans Serif", aboutFontHundredthsOfPoint, screenDpi());
+  cell_ = fontCellOf(dialogFont_.get());
+  registerClass(instance);
+  createWindow(instance);
+  createControls(instance);
+}
+
+void OptionsDialog::createWindow(HINSTANCE instance) {
+  const ui::Size client = ui::scaleToFont(ui::optionsClientLayoutSize, cell_);
+  RECT frame{0, 0, client.width, client.height};
+  AdjustWindowRectEx(&frame, optionsStyle, FALSE, optionsExStyle);
+  window_ = CreateWindowExW(optionsExStyle, optionsWindowClass, std::wstring(ui::optionsTitle).c_str(), optionsStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                            owner_.handle(), nullptr, instance, this);
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(owner_.icon()));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(owner_.icon()));
+}
+
+// Created in layout order, so each group box exists before the controls it holds.
+void OptionsDialog::createControls(HINSTANCE instance) {
+  for (const auto& spec : ui::optionsControls()) controls_[controlIndex(spec.id)] = createControl(spec, instance);
+}
+
+HWND OptionsDialog::createControl(const ui::OptionsControlSpec& spec, HINSTANCE instance) {
+  const WindowKind kind = windowKindOf(spec);
+  const ui::Box box = fittedBox(spec, spec.text);
+  HWND parent = spec.parent == OptionsControlId::none ? window_ : control(spec.parent);
+  HWND created = CreateWindowExW(kind.exStyle, kind.className, windowTextOf(spec).c_str(),
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, box.x, box.y, box.width,
+                                 box.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                 instance, nullptr);
+  SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(spec.id)), FALSE);
+  if (spec.kind == OptionsControlKind::GroupBox)
+    SetWindowSubclass(created, &OptionsDialog::groupBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  return created;
+}
+
+HFONT OptionsDialog::fontOf(OptionsControlId id) const {
+  return id == OptionsControlId::label1 ? aboutFont_.get() : dialogFont_.get();
+}
+
+ui::Box OptionsDialog::fittedBox(const ui::OptionsControlSpec& spec, std::wstring_view text) const {
+  return ui::fittedBox(spec, cell_, textExtent(fontOf(spec.id), text));
+}
+
+HWND OptionsDialog::control(OptionsControlId id) const { return controls_[controlIndex(id)]; }
+
+// The about label sizes itself to its new text, keeping its place.
+void OptionsDialog::setAboutText(std::wstring_view text) {
+  HWND label = control(OptionsControlId::label1);
+  SetWindowTextW(label, std::wstring(text).c_str());
+  const ui::Box box = fittedBox(ui::optionsControlSpec(OptionsControlId::label1), text);
+  SetWindowPos(label, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool OptionsDialog::isChecked(Setting setting) {
+  return SendMessageW(control(settingSpec(setting).checkBox), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void OptionsDialog::setChecked(Setting setting, bool checked) {
+  SendMessageW(control(settingSpec(setting).checkBox), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool OptionsDialog::visible() { return window_ && IsWindowVisible(window_); }
+
+// Modal over the main window: the owner takes no input until the dialog is hidden again, then
+// becomes the active window once more.
+void OptionsDialog::showModal() {
+  if (!window_) return;
+  if (visible()) {
+    focus();
+    return;
+  }
+  HWND owner = owner_.handle();
+  placeOverOwner();
+  EnableWindow(owner, FALSE);
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  restoreFocus();
+  runModalLoop();
+  EnableWindow(owner, TRUE);
+  if (IsWindow(owner)) SetActiveWindow(owner);
+}
+
+// The owner is enabled before the dialog goes, so Windows hands the activation back to it.
+void OptionsDialog::close() {
+  if (!visible()) return;
+  rememberFocus();
+  EnableWindow(owner_.handle(), TRUE);
+  ShowWindow(window_, SW_HIDE);
+}
+
+void OptionsDialog::focus() {
+  if (!visible()) return;
+  SetForegroundWindow(window_);
+  restoreFocus();
+}
+
+void OptionsDialog::openWebPage(std::wstring_view address) {
+  // The shell reports a missing browser itself; the dialog stays as it is.
+  ShellExecuteW(window_, L"open", std::wstring(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void OptionsDialog::placeOverOwner() {
+  RECT owner{}, dialog{};
+  GetWindowRect(owner_.handle(), &owner);
+  GetWindowRect(window_, &dialog);
+  const ui::Box box = boxOf(dialog);
+  const ui::Point place = ui::centredOver(boxOf(owner), {box.width, box.height}, boxOf(workAreaOf(owner_.handle())));
+  SetWindowPos(window_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Runs until the dialog is hidden (or gone with its owner). A quit request ends it early and is
+// passed on to the main loop.
+void OptionsDialog::runModalLoop() {
+  MSG message;
+  while (IsWindow(window_) && IsWindowVisible(window_)) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    if (got < 0) return;
+    if (handleDialogKey(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+// Tab and Shift+Tab follow the layout's tab order; Enter presses the OK button only when it has
+// the focus. Escape, and Enter elsewhere, do nothing of the dialog's own.
+bool OptionsDialog::handleDialogKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  if (message.wParam == VK_TAB) {
+    moveFocusByTab(GetKeyState(VK_SHIFT) < 0);
+    return true;
+  }
+  HWND ok = control(OptionsControlId::ok_btn);
+  if (message.wParam == VK_RETURN && GetFocus() == ok) {
+    SendMessageW(ok, BM_CLICK, 0, 0);
+    return true;
+  }
+  return false;
+}
+
+void OptionsDialog::moveFocusByTab(bool backwards) {
+  const auto focused = static_cast<OptionsControlId>(GetDlgCtrlID(GetFocus()));
+  SetFocus(control(ui::nextInTabOrder(focused, backwards)));
+}
+
+void OptionsDialog::rememberFocus() {
+  HWND focused = GetFocus();
+  if (focused && IsChild(window_, focused)) lastFocused_ = focused;
+}
+
+// The control that had the focus last, or the first in the tab order.
+void OptionsDialog::restoreFocus() {
+  SetFocus(lastFocused_ ? lastFocused_ : control(ui::optionsTabOrder().front()));
+}
+
+LRESULT OptionsDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (handlers_ && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == static_cast<int>(OptionsControlId::ok_btn))
+        handlers_->ok_btn_Click();
+      return 0;
+    case WM_NOTIFY: {
+      const auto* notice = reinterpret_cast<const NMHDR*>(lParam);
+      if (notice->code == NM_CLICK || notice->code == NM_RETURN)
+        handleLink(static_cast<OptionsControlId>(notice->idFrom));
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        rememberFocus();
+      } else if (!HIWORD(wParam)) {
+        restoreFocus();
+      }
+      return 0;
+    case WM_CLOSE:
+      // The title bar's close box only hides the dialog; nothing is stored.
+      close();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// A group box that holds controls paints its own inside in the dialog's face colour, and leaves
+// the colours of what it holds to the dialog.
+LRESULT CALLBACK OptionsDialog::groupBoxProc(HWND groupBox, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR self) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT inside{};
+      GetClientRect(groupBox, &inside);
+      FillRect(reinterpret_cast<HDC>(wParam), &inside, GetSysColorBrush(COLOR_BTNFACE));
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return reinterpret_cast<OptionsDialog*>(self)->handleMessage(message, wParam, lParam);
+    default:
+      return DefSubclassProc(groupBox, message, wParam, lParam);
+  }
+}
+
+void OptionsDialog::handleLink(OptionsControlId link) {
+  if (!handlers_) return;
+  switch (link) {
+    case OptionsControlId::check_for_updates: handlers_->check_for_updates_LinkClicked(); return;
+    case OptionsControlId::contact_support: handlers_->contact_support_LinkClicked(); return;
+    case OptionsControlId::linkLabel1: handlers_->linkLabel1_LinkClicked(); return;
+    default: return;
+  }
+}
+
+}  // namespace Lmr::win32

@@ -1,6 +1,14 @@
 #pragma once
-// The options dialog window (being written).
+// The options dialog window: a real top-level window with the controls of the options layout,
+// shown modally over the main window. Its check boxes are the live settings.
+#include <windows.h>
+
+#include <array>
+#include <string_view>
+
 #include "app/ports/options_dialog_port.h"
+#include "ui/options_layout.h"
+#include "win32/handles.h"
 #include "win32/main_window.h"
 
 namespace Lmr::win32 {
@@ -8,18 +16,52 @@ namespace Lmr::win32 {
 class OptionsDialog final : public OptionsDialogPort {
  public:
   explicit OptionsDialog(const MainWindow& owner) : owner_(owner) {}
-  void build(Options&) override {}
-  void setAboutText(std::wstring_view) override {}
-  bool isChecked(Setting setting) override { return setting == Setting::round_hsb; }
-  void setChecked(Setting, bool) override {}
-  bool visible() override { return false; }
-  void showModal() override {}
-  void close() override {}
-  void focus() override {}
-  void openWebPage(std::wstring_view) override {}
+  OptionsDialog(const OptionsDialog&) = delete;
+  OptionsDialog& operator=(const OptionsDialog&) = delete;
+  ~OptionsDialog() override;
+
+  void build(Options& handlers) override;
+  void setAboutText(std::wstring_view text) override;
+  bool isChecked(Setting setting) override;
+  void setChecked(Setting setting, bool checked) override;
+  bool visible() override;
+  void showModal() override;
+  void close() override;
+  void focus() override;
+  void openWebPage(std::wstring_view address) override;
 
  private:
+  template <class Owner>
+  friend LRESULT CALLBACK routeToOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void attachWindow(HWND window) { window_ = window; }
+  static LRESULT CALLBACK groupBoxProc(HWND groupBox, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR subclassId, DWORD_PTR self);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void handleLink(ui::OptionsControlId link);
+  void rememberFocus();
+  void restoreFocus();
+
+  void runModalLoop();
+  bool handleDialogKey(const MSG& message);
+  void moveFocusByTab(bool backwards);
+  void placeOverOwner();
+
+  static void registerClass(HINSTANCE instance);
+  void createWindow(HINSTANCE instance);
+  void createControls(HINSTANCE instance);
+  HWND createControl(const ui::OptionsControlSpec& spec, HINSTANCE instance);
+  HFONT fontOf(ui::OptionsControlId id) const;
+  ui::Box fittedBox(const ui::OptionsControlSpec& spec, std::wstring_view text) const;
+  HWND control(ui::OptionsControlId id) const;
+
   const MainWindow& owner_;
+  Options* handlers_ = nullptr;
+  HWND window_ = nullptr;
+  Font dialogFont_;
+  Font aboutFont_;
+  ui::Size cell_{};
+  std::array<HWND, 17> controls_{};
+  HWND lastFocused_ = nullptr;
 };
 
 }  // namespace Lmr::win32

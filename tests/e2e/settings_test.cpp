@@ -249,6 +249,18 @@ TEST_F(Settings, TabVisitsTheFocusableControlsInTabIndexOrder) {
     const HWND expected = session.control(order[step % order.size()]);
     EXPECT_TRUE(pollUntil([&] { return focused() == expected; }, 2s)) << "tab step " << step;
   }
+  // Shift+Tab needs the real shift state, so it comes as keyboard input to the active dialog.
+  SetForegroundWindow(session.dialog());
+  const auto key = [](WORD code, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = code;
+    input.ki.dwFlags = flags;
+    return input;
+  };
+  INPUT shiftTab[] = {key(VK_SHIFT, 0), key(VK_TAB, 0), key(VK_TAB, KEYEVENTF_KEYUP), key(VK_SHIFT, KEYEVENTF_KEYUP)};
+  SendInput(4, shiftTab, sizeof(INPUT));
+  EXPECT_TRUE(pollUntil([&] { return focused() == session.control(order.back()); }, 2s)) << "shift+tab";
 }
 
 TEST_F(Settings, TheDialogIsTopmostFixedModalAndOwnedByTheMainWindow) {
@@ -264,6 +276,24 @@ TEST_F(Settings, TheDialogIsTopmostFixedModalAndOwnedByTheMainWindow) {
   EXPECT_FALSE(IsWindowEnabled(session.window())) << "the main window takes no input while the dialog is open";
   ASSERT_TRUE(session.closeWithCloseBox());
   EXPECT_TRUE(session.program().running());
+}
+
+// The main window's readouts follow the box at once, before any OK.
+TEST_F(Settings, RoundHsbOffGivesUnroundedTextAtTheNextRefresh) {
+  Session session(folder);
+  const HWND hex = GetDlgItem(session.window(), static_cast<int>(Lmr::ui::ControlId::out_hex));
+  const HWND hsb = GetDlgItem(session.window(), static_cast<int>(Lmr::ui::ControlId::out_hsl));
+  const auto typeGrey = [&] {
+    SendMessageW(hex, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    typeInto(hex, L"#808080");
+    return windowText(hsb);
+  };
+  EXPECT_EQ(typeGrey(), L"hsb(0,0,50)");
+  ASSERT_NE(session.openOptions(), nullptr);
+  session.click(OptionsControlId::round_hsb);
+  ASSERT_TRUE(session.closeWithCloseBox());
+  EXPECT_EQ(windowText(hsb), L"hsb(0,0,50)") << "the shown text is not rewritten by the change itself";
+  EXPECT_EQ(typeGrey(), L"hsb(0,0,50.19608)");
 }
 
 // The driver measures the dialog's fonts as the program does: both are DPI aware in one session.

@@ -1,0 +1,149 @@
+#include "ui/options_layout.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace Lmr::ui {
+namespace {
+
+using K = OptionsControlKind;
+using I = OptionsControlId;
+
+constexpr std::array<OptionsControlSpec, 17> kControls{{
+    {I::groupBox3, "groupBox3", K::GroupBox, L"Options", {13, 12, 305, 178}, 19, I::none},
+    {I::minimize_tray, "minimize_tray", K::CheckBox, L"Minimize to System Tray", {12, 36, 139, 17}, 0, I::groupBox3},
+    {I::close_btn_minimizes, "close_btn_minimizes", K::CheckBox, L"Close X Minimizes", {157, 35, 110, 17}, 14,
+     I::groupBox3},
+    {I::pick_from_snapshot, "pick_from_snapshot", K::CheckBox, L"Pick from Screenshot (non-interactive mode)",
+     {12, 59, 235, 17}, 1, I::groupBox3},
+    {I::window_move_pick, "window_move_pick", K::CheckBox, L"Pick While Moving Lumarin Window", {12, 82, 205, 17}, 3,
+     I::groupBox3},
+    {I::lines_between_pixels, "lines_between_pixels", K::CheckBox, L"Show lines between pixels", {12, 105, 150, 17},
+     15, I::groupBox3},
+    {I::round_hsb, "round_hsb", K::CheckBox, L"Round HSB Values", {12, 128, 118, 17}, 16, I::groupBox3},
+    {I::groupBox2, "groupBox2", K::GroupBox, L"Keyboard Controls", {335, 211, 240, 93}, 18, I::none},
+    {I::label3, "label3", K::Label, L"esc - exit pick mode", {17, 26, 101, 13}, 8, I::groupBox2},
+    {I::label5, "label5", K::Label, L"arrow keys - move pixel", {17, 39, 117, 13}, 10, I::groupBox2},
+    {I::label7, "label7", K::Label, L"enter - pick color, toggle pick mode", {17, 52, 173, 13}, 12, I::groupBox2},
+    {I::label4, "label4", K::Label, L"r or j - refresh (pick from new screenshot)", {17, 65, 198, 13}, 9,
+     I::groupBox2},
+    {I::check_for_updates, "check_for_updates", K::LinkLabel, L"Check for Updates", {10, 303, 96, 13}, 17, I::none},
+    {I::ok_btn, "ok_btn", K::Button, L"OK", {243, 324, 75, 23}, 13, I::none},
+    {I::label1, "label1", K::Label, L"", {10, 327, 134, 15}, 6, I::none},
+    {I::contact_support, "contact_support", K::LinkLabel, L"Contact Support", {385, 329, 84, 13}, 16, I::none},
+    {I::linkLabel1, "linkLabel1", K::LinkLabel, L"Huedisk", {513, 329, 62, 13}, 5, I::none},
+}};
+
+// Room for every control; the tab order holds only the focusable ones.
+struct TabOrder {
+  std::array<OptionsControlId, kControls.size()> ids{};
+  std::size_t count = 0;
+};
+
+void sortByTabIndex(std::span<OptionsControlId> ids) {
+  std::stable_sort(ids.begin(), ids.end(), [](OptionsControlId a, OptionsControlId b) {
+    return optionsControlSpec(a).tabIndex < optionsControlSpec(b).tabIndex;
+  });
+}
+
+// Visits the controls held by `parent` by tab index, descending into each group box in its place.
+void appendTabOrder(OptionsControlId parent, TabOrder& order) {
+  std::array<OptionsControlId, kControls.size()> held{};
+  std::size_t count = 0;
+  for (const auto& control : kControls)
+    if (control.parent == parent) held[count++] = control.id;
+  sortByTabIndex({held.data(), count});
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto kind = optionsControlSpec(held[i]).kind;
+    if (kind == K::GroupBox) appendTabOrder(held[i], order);
+    if (takesFocus(kind)) order.ids[order.count++] = held[i];
+  }
+}
+
+TabOrder buildTabOrder() {
+  TabOrder order;
+  appendTabOrder(I::none, order);
+  return order;
+}
+
+// Half away from zero, so negative figures scale like positive ones.
+int divideRounded(long long numerator, long long denominator) {
+  const long long half = denominator / 2;
+  return static_cast<int>(numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator));
+}
+
+}  // namespace
+
+std::span<const OptionsControlSpec> optionsControls() { return kControls; }
+
+const OptionsControlSpec& optionsControlSpec(OptionsControlId id) {
+  for (const auto& control : kControls)
+    if (control.id == id) return control;
+  throw std::out_of_range("unknown options control");
+}
+
+bool takesFocus(OptionsControlKind kind) {
+  return kind == K::CheckBox || kind == K::LinkLabel || kind == K::Button;
+}
+
+std::span<const OptionsControlId> optionsTabOrder() {
+  static const TabOrder order = buildTabOrder();
+  return {order.ids.data(), order.count};
+}
+
+OptionsControlId nextInTabOrder(OptionsControlId current, bool backwards) {
+  const auto order = optionsTabOrder();
+  const auto found = std::find(order.begin(), order.end(), current);
+  if (found == order.end()) return backwards ? order.back() : order.front();
+  const auto at = static_cast<std::size_t>(found - order.begin());
+  return order[(backwards ? at + order.size() - 1 : at + 1) % order.size()];
+}
+
+Size fontCell(int widthOfAllLetters, int fontHeight) { return {divideRounded(widthOfAllLetters, 52), fontHeight}; }
+
+int scaleToFont(int units, int cellUnits, int layoutCellUnits) {
+  return divideRounded(static_cast<long long>(units) * cellUnits, layoutCellUnits);
+}
+
+Box scaleToFont(const Box& layout, Size cell) {
+  const auto x = [&](int units) { return scaleToFont(units, cell.width, optionsLayoutCell.width); };
+  const auto y = [&](int units) { return scaleToFont(units, cell.height, optionsLayoutCell.height); };
+  const int left = x(layout.x), top = y(layout.y);
+  return {left, top, x(layout.right()) - left, y(layout.bottom()) - top};
+}
+
+Size scaleToFont(const Size& layout, Size cell) {
+  const Box box = scaleToFont(Box{0, 0, layout.width, layout.height}, cell);
+  return {box.width, box.height};
+}
+
+Box fittedBox(const OptionsControlSpec& spec, Size cell, Size text) {
+  Box box = scaleToFont(spec.layout, cell);
+  switch (spec.kind) {
+    case K::CheckBox:
+      box.width = scaleToFont(checkBoxGlyphWidth, cell.width, optionsLayoutCell.width) + text.width;
+      break;
+    case K::Label:
+    case K::LinkLabel:
+      box.width = text.width;
+      box.height = text.height;
+      break;
+    case K::GroupBox:
+    case K::Button:
+      break;
+  }
+  return box;
+}
+
+Point centredOver(const Box& owner, Size size, const Box& workArea) {
+  const auto place = [](int ownerStart, int ownerLength, int length, int areaStart, int areaLength) {
+    const int centred = ownerStart + (ownerLength - length) / 2;
+    // A window larger than the area keeps its top-left corner (and so its title bar) inside.
+    return std::max(areaStart, std::min(centred, areaStart + areaLength - length));
+  };
+  return {place(owner.x, owner.width, size.width, workArea.x, workArea.width),
+          place(owner.y, owner.height, size.height, workArea.y, workArea.height)};
+}
+
+}  // namespace Lmr::ui
