@@ -1,36 +1,16 @@
 #pragma once
-// The magnifier's drawing surfaces: the last view (a view-sized 32-bit DIB section) and the
-// panel's device context, both kept for the whole run.
+// The magnifier's drawing surfaces: two view-sized 32-bit DIB sections (the last view, and the
+// one the next view is rendered into) and the panel's device context, all kept for the run.
 #include <windows.h>
 
-#include <cstdint>
+#include <memory>
 
 #include "app/platform_ports.h"
 #include "win32/handles.h"
 #include "win32/main_window.h"
+#include "win32/screen_capture.h"
 
 namespace Lmr::win32 {
-
-// A top-down 32-bit BGRX bitmap selected into its own memory device context.
-class DibSurface {
- public:
-  DibSurface(int width, int height);
-  DibSurface(const DibSurface&) = delete;
-  DibSurface& operator=(const DibSurface&) = delete;
-  ~DibSurface();
-  HDC dc() const { return dc_.get(); }
-  std::uint8_t* pixels() const { return pixels_; }
-  int width() const { return width_; }
-  int height() const { return height_; }
-  std::ptrdiff_t stride() const { return static_cast<std::ptrdiff_t>(width_) * 4; }
-
- private:
-  int width_, height_;
-  std::uint8_t* pixels_ = nullptr;
-  MemoryDc dc_;
-  Bitmap bitmap_;
-  HGDIOBJ previous_ = nullptr;
-};
 
 class MagnifierSurface final : public MagnifierPort {
  public:
@@ -43,11 +23,14 @@ class MagnifierSurface final : public MagnifierPort {
   void presentView(int offset) override;
 
  private:
+  void drawIntoPanel(const DibSurface& view, int offset) const;
+
   const MainWindow& window_;
-  HWND pick_zoom_hwnd = nullptr;
-  HDC pick_zoom_hdc = nullptr;  // held until the process ends
-  DibSurface last_snap_view;
-  DibSurface view_;  // the view being rendered
+  std::unique_ptr<WindowDc> pick_zoom_hdc;  // held until the process ends
+  DibSurface first_, second_;
+  // A presented view becomes the last view by swapping the two, so nothing is copied per update.
+  DibSurface* last_snap_view = &first_;
+  DibSurface* nextView_ = &second_;
   bool hasLastView_ = false;
 };
 

@@ -1,1 +1,93 @@
 #include "win32/screen_capture.h"
+
+#include <cstring>
+
+#include "pick/capture_geometry.h"
+
+namespace Lmr::win32 {
+namespace {
+
+// Larger squares are refused before asking the system for a bitmap of that size.
+constexpr int largestRegion = 4096;
+
+bool copyFromScreen(const DibSurface& into, int destX, int destY, const Rect32& source) {
+  WindowDc screen(nullptr);
+  if (!screen.get()) return false;
+  const BOOL copied =
+      BitBlt(into.dc(), destX, destY, source.Width, source.Height, screen.get(), source.X, source.Y, SRCCOPY);
+  GdiFlush();  // the pixels are read straight from memory next
+  return copied != FALSE;
+}
+
+// The centre pulled back onto the virtual screen as it is now, written back to the caller.
+RegionCapturePlan correctCentre(int& x, int& y, int width) {
+  const RegionCapturePlan plan = planRegionCapture({x, y}, width, virtualScreenRect());
+  x = plan.centre.x;
+  y = plan.centre.y;
+  return plan;
+}
+
+bool coversWholeSquare(const CaptureBlit& blit, int width) {
+  return blit.destX == 0 && blit.destY == 0 && blit.source.Width == width && blit.source.Height == width;
+}
+
+}  // namespace
+
+DibSurface::DibSurface(int width, int height) : width_(width), height_(height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  if (width > 0 && height > 0) bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  dc_.reset(CreateCompatibleDC(nullptr));
+  if (!bitmap_ || !dc_) return;
+  previous_ = SelectObject(dc_.get(), bitmap_.get());
+  pixels_ = static_cast<std::uint8_t*>(bits);
+  std::memset(pixels_, 0, byteCount());
+}
+
+DibSurface::~DibSurface() {
+  if (previous_) SelectObject(dc_.get(), previous_);  // a bitmap still selected cannot be deleted
+}
+
+Rect32 virtualScreenRect() {
+  return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// A blit whose source reaches past the screen may copy nothing at all (Wine does so), so only
+// the part on the screen is copied and the rest of the square is blackened here.
+bool CopyRegionToBitmap(int* x, int* y, int width, DibSurface& bitmap) {
+  if (!x || !y) return false;
+  const RegionCapturePlan plan = correctCentre(*x, *y, width);
+  if (width <= 0 || !bitmap.pixels() || bitmap.width() != width || bitmap.height() != width) return false;
+  if (!coversWholeSquare(plan.blit, width)) {
+    GdiFlush();
+    std::memset(bitmap.pixels(), 0, bitmap.byteCount());
+  }
+  return plan.blit.empty() || copyFromScreen(bitmap, plan.blit.destX, plan.blit.destY, plan.blit.source);
+}
+
+std::unique_ptr<DibSurface> CopyEntireScreenToBitmap(Rect32& screenRect) {
+  screenRect = virtualScreenRect();
+  auto bitmap = std::make_unique<DibSurface>(screenRect.Width, screenRect.Height);
+  if (!bitmap->pixels() || !copyFromScreen(*bitmap, 0, 0, screenRect)) return nullptr;
+  return bitmap;
+}
+
+bool ScreenCapture::captureRegion(Point32& centre, std::int32_t width) {
+  if (width <= 0 || width > largestRegion) {
+    correctCentre(centre.x, centre.y, width);
+    return false;
+  }
+  if (!region_ || region_->width() != width) region_ = std::make_unique<DibSurface>(width, width);
+  return CopyRegionToBitmap(&centre.x, &centre.y, width, *region_);
+}
+
+ConstBgrxView ScreenCapture::capturedPixels() { return region_ ? ConstBgrxView(region_->view()) : ConstBgrxView{}; }
+
+}  // namespace Lmr::win32

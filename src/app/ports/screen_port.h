@@ -1,6 +1,7 @@
 #pragma once
+#include <cstdint>
+
 #include "pick/bgrx_view.h"
-#include "pick/capture_geometry.h"
 #include "pick/view_geometry.h"
 
 namespace Lmr {
@@ -9,13 +10,12 @@ namespace Lmr {
 class ScreenPort {
  public:
   virtual ~ScreenPort() = default;
-  // The virtual screen spanning all monitors, read afresh on every call.
-  virtual Rect32 virtualScreen() = 0;
-  // Captures the view-sized square around the pick point into the capture buffer: the part of the
-  // screen `blit` names lands at its destination, the rest of the square is black. False when no
-  // capture could be made.
-  virtual bool captureRegion(const CaptureBlit& blit) = 0;
-  // The last capture, viewWidth x viewWidth.
+  // Captures the width x width square whose pixel (width / 2, width / 2) is `centre`, after
+  // pulling `centre` back onto the virtual screen as read at this call (the corrected centre is
+  // written back, also when the capture then fails). Pixels of the square outside the virtual
+  // screen come out black. False when no capture could be made.
+  virtual bool captureRegion(Point32& centre, std::int32_t width) = 0;
+  // The last capture, width x width, valid until the next one.
   virtual ConstBgrxView capturedPixels() = 0;
 };
 

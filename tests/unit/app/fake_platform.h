@@ -1,12 +1,14 @@
 #pragma once
 // A platform that records what the program asks of it, in order, and holds the state of the
 // window's fields, swatches and dialogs in memory.
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "app/platform_ports.h"
+#include "pick/capture_geometry.h"
 
 namespace Lmr::testing {
 
@@ -44,9 +46,14 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   std::wstring aboutText;
   std::vector<std::wstring> openedPages;
 
-  // Screen: a capture that fails unless `captureWorks`.
+  // Screen: a capture that fails unless `captureWorks`, corrects its centre against `screen` and
+  // serves `captured`; views are rendered into `view` (both viewWidth x viewWidth, row by row).
   bool captureWorks = false;
   Rect32 screen{0, 0, 1920, 1080};
+  std::vector<Point32> captureCentres;  // as asked for
+  std::vector<std::uint32_t> captured = std::vector<std::uint32_t>(std::size_t(viewWidth) * viewWidth);
+  std::vector<std::uint32_t> view = std::vector<std::uint32_t>(std::size_t(viewWidth) * viewWidth);
+  std::function<void()> onPresent;
 
   void log(std::string what) { calls.push_back(std::move(what)); }
 
@@ -104,8 +111,13 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   void loadIdlePicture(std::wstring_view) override { log("idle picture"); }
   void attachToPanel() override { log("attach panel"); }
   void drawLastView(int offset) override { log("draw last view"); drawnOffset = offset; }
-  BgrxView viewBuffer() override { return {}; }
-  void presentView(int) override { log("present view"); }
+  BgrxView viewBuffer() override {
+    return {reinterpret_cast<std::uint8_t*>(view.data()), viewWidth, viewWidth, viewWidth * 4};
+  }
+  void presentView(int) override {
+    log("present view");
+    if (onPresent) onPresent();
+  }
 
   void putText(std::wstring_view text) override { clipboardTexts.emplace_back(text); }
   std::optional<Argb> choose(Argb initial) override {
@@ -123,9 +135,15 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   void focus() override {}
   void openWebPage(std::wstring_view address) override { openedPages.emplace_back(address); }
 
-  Rect32 virtualScreen() override { return screen; }
-  bool captureRegion(const CaptureBlit&) override { return captureWorks; }
-  ConstBgrxView capturedPixels() override { return {}; }
+  bool captureRegion(Point32& centre, std::int32_t) override {
+    log("capture");
+    captureCentres.push_back(centre);
+    centre = correctCaptureCentre(centre, screen);
+    return captureWorks;
+  }
+  ConstBgrxView capturedPixels() override {
+    return {reinterpret_cast<const std::uint8_t*>(captured.data()), viewWidth, viewWidth, viewWidth * 4};
+  }
 
   Platform platform() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this}; }
 };

@@ -1,0 +1,231 @@
+// Times the magnifier in the Windows layer: the region capture alone against a whole update of the
+// real main window (capture, fish-eye view, present into the panel, swatch and readout texts).
+// Plain timing: many runs of each, medians printed.
+#include <windows.h>
+
+#include <commctrl.h>
+#include "win32/gdiplus_include.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "app/lumarin.h"
+#include "fake_platform.h"
+#include "pick/magnifier_view.h"
+#include "win32/magnifier_surface.h"
+#include "win32/main_window.h"
+#include "win32/screen_capture.h"
+
+namespace {
+
+constexpr int runs = 2000;
+constexpr int warmUpRuns = 100;
+// Two pick points over differently coloured halves of the backdrop, taken in turn, so that the
+// readout texts change at every update as they do while the pointer moves.
+constexpr Lmr::Point32 pickPoints[2] = {{760, 300}, {1060, 300}};
+
+struct Figures {
+  double median = 0, p10 = 0, p90 = 0;
+};
+
+double microsecondsBetween(const LARGE_INTEGER& start, const LARGE_INTEGER& end) {
+  static const double ticksPerMicrosecond = [] {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart) / 1e6;
+  }();
+  return static_cast<double>(end.QuadPart - start.QuadPart) / ticksPerMicrosecond;
+}
+
+double percentile(std::vector<double> samples, double share) {
+  const auto at = samples.begin() + static_cast<std::ptrdiff_t>(share * static_cast<double>(samples.size() - 1));
+  std::nth_element(samples.begin(), at, samples.end());
+  return *at;
+}
+
+void pumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+struct Step {
+  Step(const char* stepName, std::function<void(int)> timed, std::function<void(int)> before = {})
+      : name(stepName), run(std::move(timed)), prepare(std::move(before)) {}
+  const char* name;
+  std::function<void(int)> run;
+  std::function<void(int)> prepare;  // untimed, right before each run
+  std::vector<double> samples;
+};
+
+// Times every step once per round, round after round, with the window's messages handled
+// between steps and untimed. Interleaving the steps lets a busy machine slow all of them alike.
+void timeInterleaved(std::vector<Step>& steps, int rounds) {
+  for (int round = -warmUpRuns; round < rounds; ++round)
+    for (Step& step : steps) {
+      if (step.prepare) step.prepare(round);
+      pumpMessages();
+      LARGE_INTEGER start, end;
+      QueryPerformanceCounter(&start);
+      step.run(round & 0x7FFFFFFF);
+      QueryPerformanceCounter(&end);
+      if (round >= 0) step.samples.push_back(microsecondsBetween(start, end));
+    }
+}
+
+Figures figuresOf(const std::vector<double>& samples) {
+  return {percentile(samples, 0.5), percentile(samples, 0.1), percentile(samples, 0.9)};
+}
+
+void print(const Step& step) {
+  const Figures figures = figuresOf(step.samples);
+  std::printf("%-40s median %8.1f us   p10 %8.1f   p90 %8.1f   (%zu runs)\n", step.name, figures.median,
+              figures.p10, figures.p90, step.samples.size());
+}
+
+double medianOf(const Step& step) { return figuresOf(step.samples).median; }
+
+// A backdrop under the pick points: left half dark red, right half light blue.
+LRESULT CALLBACK backdropProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT client;
+  GetClientRect(window, &client);
+  RECT left = client, right = client;
+  left.right = right.left = client.right / 2;
+  HBRUSH red = CreateSolidBrush(RGB(0x80, 0x10, 0x20)), blue = CreateSolidBrush(RGB(0x90, 0xC0, 0xF0));
+  FillRect(dc, &left, red);
+  FillRect(dc, &right, blue);
+  DeleteObject(red);
+  DeleteObject(blue);
+  EndPaint(window, &paint);
+  return 0;
+}
+
+HWND showBackdrop() {
+  WNDCLASSEXW type{};
+  type.cbSize = sizeof type;
+  type.lpfnWndProc = &backdropProc;
+  type.hInstance = GetModuleHandleW(nullptr);
+  type.lpszClassName = L"LumarinBenchBackdrop";
+  RegisterClassExW(&type);
+  HWND backdrop = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, type.lpszClassName, L"", WS_POPUP | WS_VISIBLE,
+                                  600, 100, 600, 400, nullptr, nullptr, type.hInstance, nullptr);
+  UpdateWindow(backdrop);
+  return backdrop;
+}
+
+// The real window, magnifier surfaces and capture; the services an update does not touch come
+// from the unit tests' recording platform.
+struct BenchPlatform {
+  Lmr::testing::FakePlatform rest;
+  Lmr::win32::MainWindow window{GetModuleHandleW(nullptr)};
+  Lmr::win32::MagnifierSurface magnifier{window};
+  Lmr::win32::ScreenCapture screen;
+  Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen};
+};
+
+void pickAt(Lmr::Lumarin& lumarin, int run) {
+  const Lmr::Point32 point = pickPoints[run & 1];
+  lumarin.mpt.x = point.x;
+  lumarin.mpt.y = point.y;
+}
+
+unsigned pickedAt(Lmr::Lumarin& lumarin, int run) {
+  pickAt(lumarin, run);
+  lumarin.updatePickPreview();
+  return lumarin.g_pick_clr & 0xFFFFFFu;
+}
+
+int runBenchmarks() {
+  BenchPlatform platform;
+  Lmr::Lumarin lumarin(platform.ports);
+  if (!lumarin.startedUp() || !lumarin.Lumarin_Load()) return 1;
+  platform.window.show();
+  SetWindowPos(platform.window.handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  HWND backdrop = showBackdrop();
+  pumpMessages();
+
+  auto& screen = platform.screen;
+  auto& magnifier = platform.magnifier;
+  auto& window = platform.window;
+  const auto swatchColour = [](int run) { return run & 1 ? 0xFF801020u : 0xFF90C0F0u; };
+  std::vector<Step> steps{
+      {"region capture 200 x 200",
+       [&](int run) {
+         Lmr::Point32 centre = pickPoints[run & 1];
+         screen.captureRegion(centre, Lmr::viewWidth);
+       }},
+      {"fish-eye view alone",
+       [&](int) {
+         Lmr::renderMagnifierView(screen.capturedPixels(), magnifier.viewBuffer(), lumarin.srows, lumarin.fishEye,
+                                  false);
+       }},
+      {"present into the panel", [&](int) { magnifier.presentView(lumarin.dpi_draw_x); }},
+      {"swatch colour and readout texts",
+       [&](int run) {
+         window.setSwatchColour(Lmr::ui::ControlId::color_current, swatchColour(run));
+         lumarin.updateTextHexDisplay();
+       }},
+      {"one readout text",
+       [&](int run) {
+         window.setText(Lmr::ui::ControlId::out_hsl, run & 1 ? L"hsb(350, 78%, 29%)" : L"hsb(210, 59%, 75%)");
+       }},
+      {"whole update, colour unchanged",
+       [&](int) {
+         pickAt(lumarin, 0);
+         lumarin.updatePickPreview();
+       },
+       [&](int) {
+         pickAt(lumarin, 0);
+         lumarin.updatePickPreview();
+       }},
+      {"whole update",
+       [&](int run) {
+         pickAt(lumarin, run);
+         lumarin.updatePickPreview();
+       }},
+      {"whole update and its repaint",
+       [&](int run) {
+         pickAt(lumarin, run);
+         lumarin.updatePickPreview();
+         RedrawWindow(window.handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+       }},
+  };
+  timeInterleaved(steps, runs);
+
+  Lmr::Rect32 screenRect;
+  std::vector<Step> wholeScreen{
+      {"whole-screen capture", [&](int) { Lmr::win32::CopyEntireScreenToBitmap(screenRect); }}};
+  timeInterleaved(wholeScreen, runs / 30);
+
+  std::printf("virtual screen %d,%d %dx%d; picked colours #%06X and #%06X\n", screenRect.X, screenRect.Y,
+              screenRect.Width, screenRect.Height, pickedAt(lumarin, 0), pickedAt(lumarin, 1));
+  for (const Step& step : steps) print(step);
+  print(wholeScreen[0]);
+  const double capture = medianOf(steps[0]);
+  std::printf("whole update / region capture: %.2f (colour unchanged %.2f, with repaint %.2f)\n",
+              medianOf(steps[6]) / capture, medianOf(steps[5]) / capture, medianOf(steps[7]) / capture);
+  DestroyWindow(backdrop);
+  return 0;
+}
+
+}  // namespace
+
+int main() {
+  SetProcessDPIAware();
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&controls);
+  Gdiplus::GdiplusStartupInput input;
+  ULONG_PTR token = 0;
+  Gdiplus::GdiplusStartup(&token, &input, nullptr);
+  const int result = runBenchmarks();
+  Gdiplus::GdiplusShutdown(token);
+  return result;
+}

@@ -1,0 +1,191 @@
+// One magnifier update of the main window, against a recording platform.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "app/lumarin.h"
+#include "colour/colour_text.h"
+#include "pick/magnifier_view.h"
+#include "../app/fake_platform.h"
+
+namespace {
+
+using Lmr::Point32;
+using Lmr::testing::FakePlatform;
+using Lmr::ui::ControlId;
+using Calls = std::vector<std::string>;
+
+constexpr int h = Lmr::halfViewWidth;
+constexpr Lmr::Argb shownBefore = 0xFF123456;
+
+// Every captured pixel names its place, with junk in the fourth byte.
+std::uint32_t capturedAt(int column, int row) {
+  return 0x5C000000u | 0x800000u | std::uint32_t(row) << 8 | std::uint32_t(column);
+}
+
+class MagnifierUpdate : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int row = 0; row < Lmr::viewWidth; ++row)
+      for (int column = 0; column < Lmr::viewWidth; ++column) captured(column, row) = capturedAt(column, row);
+    fake.captureWorks = true;
+    ASSERT_TRUE(lumarin.Lumarin_Load());
+    fake.swatches[ControlId::color_current] = shownBefore;
+    lumarin.g_pick_clr = shownBefore;
+    pickAt({640, 700});
+    fake.calls.clear();
+  }
+
+  std::uint32_t& captured(int column, int row) { return fake.captured[std::size_t(row) * Lmr::viewWidth + column]; }
+  std::uint32_t viewAt(int column, int row) const { return fake.view[std::size_t(row) * Lmr::viewWidth + column]; }
+  void pickAt(Point32 point) {
+    lumarin.mpt.x = point.x;
+    lumarin.mpt.y = point.y;
+  }
+  Point32 pickPoint() const { return {lumarin.mpt.x, lumarin.mpt.y}; }
+
+  void expectNothingShown() {
+    EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), "present view"), 0);
+    EXPECT_EQ(lumarin.g_pick_clr, shownBefore);
+    EXPECT_EQ(fake.swatches[ControlId::color_current], shownBefore);
+    EXPECT_TRUE(fake.textWrites.empty());
+  }
+
+  FakePlatform fake;
+  Lmr::Platform platform = fake.platform();
+  Lmr::Lumarin lumarin{platform};
+};
+
+TEST_F(MagnifierUpdate, CapturesRendersPresentsThenShowsTheColour) {
+  fake.onPresent = [&] {
+    EXPECT_EQ(fake.swatches[ControlId::color_current], shownBefore);
+    EXPECT_TRUE(fake.textWrites.empty());
+  };
+  lumarin.updatePickPreview();
+  EXPECT_EQ(fake.calls, (Calls{"capture", "present view"}));
+  EXPECT_EQ(fake.captureCentres, (std::vector<Point32>{{640, 700}}));
+  const Lmr::Argb expected = 0xFF000000u | (capturedAt(h, h) & 0x00FFFFFFu);
+  EXPECT_EQ(fake.swatches[ControlId::color_current], expected);
+  EXPECT_EQ(fake.texts[ControlId::out_hex], Lmr::hexText(expected));
+}
+
+TEST_F(MagnifierUpdate, ThePickedColourIsOpaqueWhateverTheFourthByteHolds) {
+  captured(h, h) = 0x00A1B2C3;
+  lumarin.updatePickPreview();
+  EXPECT_EQ(lumarin.g_pick_clr, 0xFFA1B2C3u);
+  captured(h, h) = 0x7FA1B2C4;
+  lumarin.updatePickPreview();
+  EXPECT_EQ(lumarin.g_pick_clr, 0xFFA1B2C4u);
+}
+
+TEST_F(MagnifierUpdate, TheViewIsTheRenderersViewOfTheCaptureWithTheGridSetting) {
+  fake.checks[Lmr::Setting::lines_between_pixels] = true;
+  lumarin.updatePickPreview();
+  std::vector<std::uint32_t> expected(fake.view.size());
+  Lmr::renderMagnifierView(fake.capturedPixels(),
+                           {reinterpret_cast<std::uint8_t*>(expected.data()), Lmr::viewWidth, Lmr::viewWidth,
+                            Lmr::viewWidth * 4},
+                           Lmr::computeFishEye(Lmr::initialFishEye), Lmr::initialFishEye, true);
+  EXPECT_EQ(fake.view, expected);
+  EXPECT_EQ(viewAt(h, 84) & 0x00FFFFFFu, 0xFFFFFFu) << "a grid row at strength 7";
+}
+
+TEST_F(MagnifierUpdate, ClearsTheKeyboardEntryFlagEvenWhenAClickEndsTheUpdate) {
+  lumarin.keyboardColorInput = true;
+  lumarin.updatePickPreview();
+  EXPECT_FALSE(lumarin.keyboardColorInput);
+
+  lumarin.keyboardColorInput = true;
+  lumarin.threadLoopCount = 6;
+  lumarin.mpt.clicked = 1;
+  lumarin.updatePickPreview();
+  EXPECT_FALSE(lumarin.keyboardColorInput);
+}
+
+TEST_F(MagnifierUpdate, AClickInTheFirstFiveTicksIsDroppedAndTheUpdateGoesOn) {
+  for (int tick : {0, 5}) {
+    lumarin.threadLoopCount = tick;
+    lumarin.mpt.clicked = 1;
+    fake.calls.clear();
+    lumarin.updatePickPreview();
+    EXPECT_EQ(lumarin.mpt.clicked, 0) << tick;
+    EXPECT_EQ(fake.calls, (Calls{"capture", "present view"})) << tick;
+  }
+}
+
+TEST_F(MagnifierUpdate, AClickAfterTheGraceEndsTheUpdateBeforeAnyCapture) {
+  lumarin.threadLoopCount = 6;
+  lumarin.mpt.clicked = 1;
+  lumarin.updatePickPreview();
+  EXPECT_TRUE(fake.calls.empty());
+  EXPECT_EQ(lumarin.mpt.clicked, 1) << "the flag is pick mode's to clear";
+  expectNothingShown();
+
+  lumarin.mpt.clicked = 0;
+  lumarin.updatePickPreview();
+  EXPECT_EQ(fake.calls, (Calls{"capture", "present view"}));
+}
+
+class MagnifierBand : public MagnifierUpdate, public ::testing::WithParamInterface<std::pair<Point32, bool>> {};
+
+// The window at (100, 200), 314 wide: its band covers x 100..413 and y 231..520.
+TEST_P(MagnifierBand, APointInTheBandLeavesViewAndReadoutsAlone) {
+  fake.window = {100, 200, 314, 580};
+  const auto [point, inBand] = GetParam();
+  pickAt(point);
+  lumarin.updatePickPreview();
+  if (inBand) {
+    EXPECT_TRUE(fake.calls.empty());
+    expectNothingShown();
+  } else {
+    EXPECT_EQ(fake.calls, (Calls{"capture", "present view"}));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, MagnifierBand,
+                         ::testing::Values(std::pair{Point32{100, 231}, true}, std::pair{Point32{413, 231}, true},
+                                           std::pair{Point32{100, 520}, true}, std::pair{Point32{413, 520}, true},
+                                           std::pair{Point32{99, 231}, false}, std::pair{Point32{100, 230}, false},
+                                           std::pair{Point32{414, 231}, false}, std::pair{Point32{100, 521}, false},
+                                           std::pair{Point32{200, 200}, false}));
+
+TEST_F(MagnifierUpdate, AFailedCaptureShowsNothing) {
+  fake.captureWorks = false;
+  lumarin.updatePickPreview();
+  EXPECT_EQ(fake.calls, Calls{"capture"});
+  expectNothingShown();
+}
+
+TEST_F(MagnifierUpdate, ThePickPointFollowsTheCorrectedCentreAlsoWhenTheCaptureFails) {
+  pickAt({-5, 2000});
+  lumarin.updatePickPreview();
+  EXPECT_EQ(fake.captureCentres.back(), (Point32{-5, 2000}));
+  EXPECT_EQ(pickPoint(), (Point32{0, 1080}));
+
+  fake.captureWorks = false;
+  pickAt({2500, -3});
+  lumarin.updatePickPreview();
+  EXPECT_EQ(pickPoint(), (Point32{1920, 0}));
+}
+
+TEST_F(MagnifierUpdate, NewFishEyeLimitsTheStrengthAndShowsItInTheField) {
+  for (const auto& [asked, kept] : {std::pair{0, 1}, {13, 12}, {-40, 1}, {INT_MIN, 1}, {INT_MAX, 12}, {4, 4}}) {
+    lumarin.newFishEye(asked);
+    EXPECT_EQ(lumarin.fishEye, kept) << asked;
+    EXPECT_EQ(fake.fishEyeShown, kept) << asked;
+    EXPECT_EQ(lumarin.srows, Lmr::computeFishEye(kept)) << asked;
+  }
+}
+
+TEST_F(MagnifierUpdate, AStrengthChangeRendersAgainFromThePickPoint) {
+  pickAt({30, 900});
+  lumarin.fisheye_num_updn_ValueChanged(3);
+  EXPECT_EQ(fake.captureCentres, (std::vector<Point32>{{30, 900}}));
+  EXPECT_EQ(fake.calls, (Calls{"capture", "present view"}));
+  const int markerHi = h + 3 + 1;
+  EXPECT_EQ(viewAt(markerHi, 10), 0xFF000000u) << "the marker lines of strength 3";
+  EXPECT_EQ(viewAt(h, h), 0xFF000000u | (capturedAt(h, h) & 0x00FFFFFFu));
+}
+
+}  // namespace
