@@ -150,6 +150,8 @@ HWND MainWindow::createNumericUpDown(const ui::ControlSpec& spec, const ui::Box&
                                box.y, box.width, box.height, window_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
   SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(upDownFont_.get()), FALSE);
+  // The field is narrow beside its arrows: no inner margins, so two digits fit.
+  SendMessageW(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
   HWND arrows = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | UDS_ALIGNLEFT | UDS_SETBUDDYINT |
                                     UDS_ARROWKEYS | UDS_NOTHOUSANDS,
@@ -411,6 +413,9 @@ std::wstring MainWindow::text(ControlId field) {
 // SetWindowText sends its message to the window's own thread and waits, so a caller on another
 // thread is served there too.
 void MainWindow::setText(ControlId field, std::wstring_view text) {
+  // Rewriting a field with the text it already shows changes nothing a user can see, but an edit
+  // control redraws on every write, and during pick mode that is most of an update's cost.
+  if (this->text(field) == text) return;
   SetWindowTextW(control(field), std::wstring(text).c_str());
 }
 
