@@ -60,14 +60,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::registerClasses(HINSTANCE instance) {
-  WNDCLASSEXW main{};
-  main.cbSize = sizeof main;
-  main.lpfnWndProc = &routeToOwner<MainWindow>;
-  main.hInstance = instance;
-  main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  main.lpszClassName = mainWindowClass;
-  RegisterClassExW(&main);
+  registerRoutedClass<MainWindow>(instance, mainWindowClass);
 
   WNDCLASSEXW panel{};
   panel.cbSize = sizeof panel;

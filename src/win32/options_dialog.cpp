@@ -87,14 +87,7 @@ OptionsDialog::~OptionsDialog() {
 }
 
 void OptionsDialog::registerClass(HINSTANCE instance) {
-  WNDCLASSEXW options{};
-  options.cbSize = sizeof options;
-  options.lpfnWndProc = &routeToOwner<OptionsDialog>;
-  options.hInstance = instance;
-  options.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  options.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  options.lpszClassName = optionsWindowClass;
-  RegisterClassExW(&options);
+  registerRoutedClass<OptionsDialog>(instance, optionsWindowClass);
 }
 
 void OptionsDialog::build(Options& handlers) {

@@ -17,4 +17,17 @@ LRESULT CALLBACK routeToOwner(HWND window, UINT message, WPARAM wParam, LPARAM l
   return owner ? owner->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
+// Registers a window class with the control-face background whose windows route to `Owner`.
+template <class Owner>
+void registerRoutedClass(HINSTANCE instance, const wchar_t* className) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &routeToOwner<Owner>;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = className;
+  RegisterClassExW(&windowClass);
+}
+
 }  // namespace Lmr::win32
