@@ -1,7 +1,6 @@
 #include "win32/main_window.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <string>
@@ -25,30 +24,6 @@ constexpr DWORD mainWindowExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 int screenDpi() {
   WindowDc screen(nullptr);
   return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-
-LPCWSTR cursorFor(ui::PointerShape shape) {
-  switch (shape) {
-    case ui::PointerShape::SizeAll: return IDC_SIZEALL;
-    case ui::PointerShape::Hand: return IDC_HAND;
-    case ui::PointerShape::Cross: return IDC_CROSS;
-    case ui::PointerShape::Arrow: break;
-  }
-  return IDC_ARROW;
-}
-
-bool isMouseRelease(UINT message) {
-  return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-}
-bool isMousePress(UINT message) {
-  return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-}
-
-bool pointerOver(HWND control, LPARAM lParam) {
-  RECT client;
-  GetClientRect(control, &client);
-  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  return PtInRect(&client, point) != FALSE;
 }
 
 }  // namespace
@@ -96,8 +71,7 @@ void MainWindow::createControls() {
     boxes_[index] = fittedBox(spec);
     controls_[index] = spec.kind == ControlKind::NumericUpDown ? createNumericUpDown(spec, boxes_[index])
                                                                 : createControl(spec);
-    SetWindowSubclass(controls_[index], &MainWindow::controlProc, static_cast<UINT_PTR>(spec.id),
-                      reinterpret_cast<DWORD_PTR>(this));
+    routeControlMessages(controls_[index]);
   }
   upDownWired_ = true;  // value changes count from here on, not while the layout is built
 }
@@ -202,48 +176,6 @@ void MainWindow::loadIcon(std::wstring_view fileName) {
   SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 }
 
-void MainWindow::setTopmost(bool topmost) {
-  SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
-
-int MainWindow::pickZoomWidth() { return boxes_[controlIndex(ControlId::pick_zoom)].width; }
-
-void MainWindow::show() {
-  ShowWindow(window_, SW_SHOWNORMAL);
-  UpdateWindow(window_);
-}
-
-void MainWindow::runMessageLoop() {
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (moveFocusByTab(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-// Tab and Shift+Tab follow the layout's tab order, which differs from the stacking order that
-// Windows' own dialog navigation would follow.
-bool MainWindow::moveFocusByTab(const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
-  if (message.hwnd != window_ && GetParent(message.hwnd) != window_) return false;
-  const auto order = ui::tabOrder();
-  const bool backwards = GetKeyState(VK_SHIFT) < 0;
-  const HWND focused = GetFocus();
-  auto current = std::find_if(order.begin(), order.end(), [&](ControlId id) { return control(id) == focused; });
-  std::size_t next = 0;
-  if (current != order.end()) {
-    const auto at = static_cast<std::size_t>(current - order.begin());
-    next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
-  } else if (backwards) {
-    next = order.size() - 1;
-  }
-  HWND target = control(order[next]);
-  SetFocus(target);
-  if (GetWindowLongPtrW(target, GWL_STYLE) & ES_AUTOHSCROLL) SendMessageW(target, EM_SETSEL, 0, -1);
-  return true;
-}
-
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETMINMAXINFO: {
@@ -273,6 +205,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_PAINT:
       if (handlers_) handlers_->paintLastView();
+      break;
+    case WM_TIMER:
+      if (handlers_) handlers_->updatePickPreviewWrapper();
       break;
     case WM_MOVE:
       if (handlers_) handlers_->Lumarin_Move();
@@ -313,151 +248,6 @@ void MainWindow::handleCommand(ControlId id, int notification) {
       handlers_->fisheye_num_updn_ValueChanged(value);
     }
   }
-}
-
-LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR subclassId, DWORD_PTR self) {
-  return reinterpret_cast<MainWindow*>(self)->handleControlMessage(control, static_cast<ControlId>(subclassId),
-                                                                   message, wParam, lParam);
-}
-
-LRESULT MainWindow::handleControlMessage(HWND control, ControlId id, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SETCURSOR:
-      if (setPointerShape(id)) return TRUE;
-      break;
-    case WM_ERASEBKGND:
-      if (ui::controlSpec(id).kind == ControlKind::Panel) {
-        eraseBackground(control, id, reinterpret_cast<HDC>(wParam));
-        return TRUE;
-      }
-      break;
-    case WM_PAINT:
-      if (ui::controlSpec(id).kind == ControlKind::Panel) return paintPanel(control, id);
-      break;
-    case WM_MOUSEMOVE:
-      forwardMouseEnter(control, id);
-      if (id == ControlId::pick_zoom && handlers_) handlers_->pick_zoom_MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      break;
-    case WM_MOUSELEAVE:
-      if (hoveredControl_ == control) hoveredControl_ = nullptr;
-      break;
-    case WM_KEYUP:
-      if (!handlers_) break;
-      if (id == ControlId::out_hex) handlers_->out_hex_KeyUp(static_cast<int>(wParam));
-      if (id == ControlId::out_rgb) handlers_->out_rgb_KeyUp(static_cast<int>(wParam));
-      break;
-    default:
-      break;
-  }
-  if (id == ControlId::pick_zoom && handlers_ && isMousePress(message)) {
-    SetCapture(control);
-    handlers_->pick_zoom_MouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-  }
-  const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-  if (!handlers_ || !isMouseRelease(message)) return result;
-  if (id == ControlId::pick_zoom) {
-    ReleaseCapture();
-    handlers_->pick_zoom_MouseUp();
-  } else if (pointerOver(control, lParam)) {
-    if (id == ControlId::btn_pick) handlers_->btn_pick_MouseUp();
-    if (id == ControlId::color_current && message == WM_LBUTTONUP) handlers_->color_current_Click();
-    if (id == ControlId::color_previous && message == WM_LBUTTONUP) handlers_->color_previous_Click();
-  }
-  return result;
-}
-
-// The text fields act when the pointer enters them, without a click.
-void MainWindow::forwardMouseEnter(HWND control, ControlId id) {
-  if (hoveredControl_ == control || ui::controlSpec(id).kind != ControlKind::TextBox) return;
-  hoveredControl_ = control;
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, control, 0};
-  TrackMouseEvent(&track);
-  if (!handlers_) return;
-  if (id == ControlId::out_hex) handlers_->out_hex_MouseEnter();
-  if (id == ControlId::out_rgb) handlers_->out_rgb_MouseEnter();
-  if (id == ControlId::out_hsl) handlers_->out_hsl_MouseEnter();
-}
-
-bool MainWindow::setPointerShape(ControlId id) {
-  const auto shape = ui::controlSpec(id).pointer;
-  if (shape == ui::PointerShape::Arrow) return false;
-  SetCursor(LoadCursorW(nullptr, cursorFor(shape)));
-  return true;
-}
-
-void MainWindow::eraseBackground(HWND control, ControlId id, HDC dc) {
-  RECT client;
-  GetClientRect(control, &client);
-  const bool swatch = id == ControlId::color_current || id == ControlId::color_previous;
-  FillRect(dc, &client, swatch ? swatchBrushes_[swatchIndex(id)].get() : GetSysColorBrush(COLOR_BTNFACE));
-}
-
-std::size_t MainWindow::swatchIndex(ControlId swatch) { return swatch == ControlId::color_current ? 0 : 1; }
-
-std::wstring MainWindow::text(ControlId field) {
-  HWND control = this->control(field);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)), L'\0');
-  const int copied = GetWindowTextW(control, text.data(), static_cast<int>(text.size()) + 1);
-  text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-  return text;
-}
-
-// SetWindowText sends its message to the window's own thread and waits, so a caller on another
-// thread is served there too.
-void MainWindow::setText(ControlId field, std::wstring_view text) {
-  // Rewriting a field with the text it already shows changes nothing a user can see, but an edit
-  // control redraws on every write, and during pick mode that is most of an update's cost.
-  if (this->text(field) == text) return;
-  SetWindowTextW(control(field), std::wstring(text).c_str());
-}
-
-TextSelection MainWindow::selection(ControlId field) {
-  DWORD start = 0, end = 0;
-  SendMessageW(control(field), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  return {start, end > start ? end - start : 0};
-}
-
-void MainWindow::select(ControlId field, TextSelection range) {
-  SendMessageW(control(field), EM_SETSEL, range.start, static_cast<LPARAM>(range.start + range.length));
-}
-
-void MainWindow::focus(ControlId target) { SetFocus(control(target)); }
-
-wchar_t MainWindow::decimalSeparator() {
-  wchar_t separator[8] = {};
-  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) < 2) return L'.';
-  return separator[0];
-}
-
-Argb MainWindow::swatchColour(ControlId swatch) { return swatchColours_[swatchIndex(swatch)]; }
-
-void MainWindow::setSwatchColour(ControlId swatch, Argb colour) {
-  const std::size_t index = swatchIndex(swatch);
-  if (swatchColours_[index] == colour) return;
-  swatchColours_[index] = colour;
-  swatchBrushes_[index].reset(CreateSolidBrush(RGB(redOf(colour), greenOf(colour), blueOf(colour))));
-  InvalidateRect(control(swatch), nullptr, TRUE);
-}
-
-Rect32 MainWindow::windowRect() {
-  RECT frame{};
-  GetWindowRect(window_, &frame);
-  return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
-}
-
-void MainWindow::setFishEyeValue(int value) {
-  // The field's change notification reports the new value as the user's change would.
-  SendDlgItemMessageW(window_, upDownArrowsId, UDM_SETPOS32, 0, value);
-}
-
-LRESULT MainWindow::paintPanel(HWND panel, ControlId id) {
-  PAINTSTRUCT paint;
-  BeginPaint(panel, &paint);
-  EndPaint(panel, &paint);
-  // The magnifier shows its last view again whenever it is repainted.
-  if (id == ControlId::pick_zoom && handlers_) handlers_->paintLastView();
-  return 0;
 }
 
 }  // namespace Lmr::win32

@@ -1,6 +1,10 @@
 #pragma once
 // The main window: a real top-level window with the controls of the layout table. It forwards
-// every event to the program's handlers and carries out what they ask.
+// every event to the program's handlers and carries out what they ask. Its members are defined by
+// topic: building and the window's own messages (main_window.cpp), the controls' events
+// (main_window_controls.cpp), the fields and swatches (main_window_fields.cpp), the message loop
+// and keys (main_window_loop.cpp), showing, activating and the pick timer
+// (main_window_visibility.cpp).
 #include <windows.h>
 
 #include <array>
@@ -33,6 +37,12 @@ class MainWindow final : public MainWindowPort {
   void setSwatchColour(ui::ControlId swatch, Argb colour) override;
   Rect32 windowRect() override;
   void setFishEyeValue(int value) override;
+  bool defaultCommandKey(std::int32_t keyData) override;
+  void restore() override;
+  void activate() override;
+  void bringToForeground() override;
+  std::uint32_t startTimer(std::uint32_t periodMs) override;
+  void stopTimer(std::uint32_t timerId) override;
 
   // The window's handle, once it exists; services that need an owner window keep a reference.
   const HWND& handle() const { return window_; }
@@ -45,15 +55,25 @@ class MainWindow final : public MainWindowPort {
   int dpi() const { return dpi_; }
 
  private:
-  static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR subclassId, DWORD_PTR self);
+  // Controls' events (main_window_controls.cpp).
+  void routeControlMessages(HWND control);
+  static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleControlMessage(HWND control, ui::ControlId id, UINT message, WPARAM wParam, LPARAM lParam);
-  void handleCommand(ui::ControlId id, int notification);
+  LRESULT callControlProc(HWND control, ui::ControlId id, UINT message, WPARAM wParam, LPARAM lParam);
+  void forwardMousePress(ui::ControlId id, LPARAM lParam);
+  void forwardMouseRelease(HWND control, ui::ControlId id, UINT message, LPARAM lParam);
   void forwardMouseEnter(HWND control, ui::ControlId id);
   bool setPointerShape(ui::ControlId id);
   LRESULT paintPanel(HWND panel, ui::ControlId id);
   void eraseBackground(HWND control, ui::ControlId id, HDC dc);
+
+  // The window's own messages (main_window.cpp).
+  void handleCommand(ui::ControlId id, int notification);
   static std::size_t swatchIndex(ui::ControlId swatch);
+
+  // Keys (main_window_loop.cpp).
+  bool isOwnKeyPress(const MSG& message) const;
+  bool handleCommandKey(const MSG& message);
   bool moveFocusByTab(const MSG& message);
 
   void createWindow();
@@ -79,6 +99,7 @@ class MainWindow final : public MainWindowPort {
   bool upDownWired_ = false;
   int upDownValue_ = 7;
   std::array<HWND, 17> controls_{};
+  std::array<WNDPROC, 17> controlProcs_{};  // each control's own procedure, behind ours
   std::array<ui::Box, 17> boxes_{};
   HWND hoveredControl_ = nullptr;
   ui::Size windowSize_{};
