@@ -1,8 +1,9 @@
 #include "ui/options_layout.h"
 
-#include <algorithm>
 #include <array>
 #include <stdexcept>
+
+#include "ui/nested_tab_order.h"
 
 namespace Lmr::ui {
 namespace {
@@ -35,44 +36,6 @@ constexpr std::array<OptionsControlSpec, 17> kControls{{
     {I::linkLabel1, "linkLabel1", K::LinkLabel, L"Huedisk", {513, 329, 62, 13}, 5, I::none},
 }};
 
-// Room for every control; the tab order holds only the focusable ones.
-struct TabOrder {
-  std::array<OptionsControlId, kControls.size()> ids{};
-  std::size_t count = 0;
-};
-
-void sortByTabIndex(std::span<OptionsControlId> ids) {
-  std::stable_sort(ids.begin(), ids.end(), [](OptionsControlId a, OptionsControlId b) {
-    return optionsControlSpec(a).tabIndex < optionsControlSpec(b).tabIndex;
-  });
-}
-
-// Visits the controls held by `parent` by tab index, descending into each group box in its place.
-void appendTabOrder(OptionsControlId parent, TabOrder& order) {
-  std::array<OptionsControlId, kControls.size()> held{};
-  std::size_t count = 0;
-  for (const auto& control : kControls)
-    if (control.parent == parent) held[count++] = control.id;
-  sortByTabIndex({held.data(), count});
-  for (std::size_t i = 0; i < count; ++i) {
-    const auto kind = optionsControlSpec(held[i]).kind;
-    if (kind == K::GroupBox) appendTabOrder(held[i], order);
-    if (takesFocus(kind)) order.ids[order.count++] = held[i];
-  }
-}
-
-TabOrder buildTabOrder() {
-  TabOrder order;
-  appendTabOrder(I::none, order);
-  return order;
-}
-
-// Half away from zero, so negative figures scale like positive ones.
-int divideRounded(long long numerator, long long denominator) {
-  const long long half = denominator / 2;
-  return static_cast<int>(numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator));
-}
-
 }  // namespace
 
 std::span<const OptionsControlSpec> optionsControls() { return kControls; }
@@ -88,41 +51,20 @@ bool takesFocus(OptionsControlKind kind) {
 }
 
 std::span<const OptionsControlId> optionsTabOrder() {
-  static const TabOrder order = buildTabOrder();
-  return {order.ids.data(), order.count};
+  static const auto order =
+      nestedTabOrder(kControls, I::none, [](const OptionsControlSpec& spec) { return takesFocus(spec.kind); });
+  return order.view();
 }
 
 OptionsControlId nextInTabOrder(OptionsControlId current, bool backwards) {
-  const auto order = optionsTabOrder();
-  const auto found = std::find(order.begin(), order.end(), current);
-  if (found == order.end()) return backwards ? order.back() : order.front();
-  const auto at = static_cast<std::size_t>(found - order.begin());
-  return order[(backwards ? at + order.size() - 1 : at + 1) % order.size()];
-}
-
-Size fontCell(int widthOfAllLetters, int fontHeight) { return {divideRounded(widthOfAllLetters, 52), fontHeight}; }
-
-int scaleToFont(int units, int cellUnits, int layoutCellUnits) {
-  return divideRounded(static_cast<long long>(units) * cellUnits, layoutCellUnits);
-}
-
-Box scaleToFont(const Box& layout, Size cell) {
-  const auto x = [&](int units) { return scaleToFont(units, cell.width, optionsLayoutCell.width); };
-  const auto y = [&](int units) { return scaleToFont(units, cell.height, optionsLayoutCell.height); };
-  const int left = x(layout.x), top = y(layout.y);
-  return {left, top, x(layout.right()) - left, y(layout.bottom()) - top};
-}
-
-Size scaleToFont(const Size& layout, Size cell) {
-  const Box box = scaleToFont(Box{0, 0, layout.width, layout.height}, cell);
-  return {box.width, box.height};
+  return nextInOrder(optionsTabOrder(), current, backwards);
 }
 
 Box fittedBox(const OptionsControlSpec& spec, Size cell, Size text) {
   Box box = scaleToFont(spec.layout, cell);
   switch (spec.kind) {
     case K::CheckBox:
-      box.width = scaleToFont(checkBoxGlyphWidth, cell.width, optionsLayoutCell.width) + text.width;
+      box.width = scaleToFont(checkBoxGlyphWidth, cell.width, dialogLayoutCell.width) + text.width;
       break;
     case K::Label:
     case K::LinkLabel:
@@ -134,16 +76,6 @@ Box fittedBox(const OptionsControlSpec& spec, Size cell, Size text) {
       break;
   }
   return box;
-}
-
-Point centredOver(const Box& owner, Size size, const Box& workArea) {
-  const auto place = [](int ownerStart, int ownerLength, int length, int areaStart, int areaLength) {
-    const int centred = ownerStart + (ownerLength - length) / 2;
-    // A window larger than the area keeps its top-left corner (and so its title bar) inside.
-    return std::max(areaStart, std::min(centred, areaStart + areaLength - length));
-  };
-  return {place(owner.x, owner.width, size.width, workArea.x, workArea.width),
-          place(owner.y, owner.height, size.height, workArea.y, workArea.height)};
 }
 
 }  // namespace Lmr::ui

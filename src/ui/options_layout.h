@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "ui/dialog_units.h"
 #include "ui/main_window_layout.h"
 
 namespace Lmr::ui {
@@ -32,8 +33,7 @@ struct OptionsControlSpec {
 
 inline constexpr std::wstring_view optionsTitle = L"Lumarin Options";
 
-// Layout units are pixels of a font whose character cell is 6 x 13; the client area in them:
-inline constexpr Size optionsLayoutCell{6, 13};
+// The client area, in dialog units:
 inline constexpr Size optionsClientLayoutSize{587, 351};
 
 // Group boxes first, each before its children, so a parent exists before what it holds.
@@ -48,24 +48,10 @@ bool takesFocus(OptionsControlKind kind);
 // control outside it, the first (or the last).
 OptionsControlId nextInTabOrder(OptionsControlId current, bool backwards);
 
-// The character cell of a font: the average width of the 52 letters (rounded half up) and the
-// font's height, in pixels.
-Size fontCell(int widthOfAllLetters, int fontHeight);
-
-// Layout units to pixels for a font with character cell `cell`. A box scales by its edges, so
-// controls that touch in the layout still touch.
-int scaleToFont(int units, int cellUnits, int layoutCellUnits);
-Box scaleToFont(const Box& layout, Size cell);
-Size scaleToFont(const Size& layout, Size cell);
-
 // Check boxes and labels size themselves to their text (`text`: its extent in the control's
 // font); a check box keeps its layout height and leaves room for its box before the text. Other
 // controls keep their scaled layout box.
 inline constexpr int checkBoxGlyphWidth = 20;
 Box fittedBox(const OptionsControlSpec& spec, Size cell, Size text);
-
-// Where a window of `size` stands centred over `owner`, moved as little as needed to stay
-// inside `workArea`.
-Point centredOver(const Box& owner, Size size, const Box& workArea);
 
 }  // namespace Lmr::ui

@@ -2,6 +2,9 @@
 // The fonts the program's windows draw their controls in.
 #include <windows.h>
 
+#include <string_view>
+
+#include "ui/dialog_units.h"
 #include "win32/handles.h"
 
 namespace Lmr::win32 {
@@ -23,6 +26,23 @@ inline Font pointSizeFont(const wchar_t* face, int hundredthsOfPoint, int dpi) {
   font.lfQuality = CLEARTYPE_QUALITY;
   wcsncpy_s(font.lfFaceName, face, _TRUNCATE);
   return Font(CreateFontIndirectW(&font));
+}
+
+// Width of `text` and height of a line, in `font`.
+inline ui::Size textExtent(HFONT font, std::wstring_view text) {
+  WindowDc screen(nullptr);
+  SelectedObject selected(screen.get(), font);
+  SIZE extent{};
+  GetTextExtentPoint32W(screen.get(), text.data(), static_cast<int>(text.size()), &extent);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen.get(), &metrics);
+  return {extent.cx, metrics.tmHeight};
+}
+
+// The character cell the dialogs are scaled by, from the 52 letters in `font`.
+inline ui::Size fontCellOf(HFONT font) {
+  const ui::Size letters = textExtent(font, L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  return ui::fontCell(letters.width, letters.height);
 }
 
 }  // namespace Lmr::win32

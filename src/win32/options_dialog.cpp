@@ -19,7 +19,6 @@ constexpr wchar_t optionsWindowClass[] = L"LumarinOptions";
 // A fixed frame: no minimise or maximise box, not resizable.
 constexpr DWORD optionsStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD optionsExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-constexpr wchar_t allLetters[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr int aboutFontHundredthsOfPoint = 900;
 
 std::size_t controlIndex(OptionsControlId id) {
@@ -29,22 +28,6 @@ std::size_t controlIndex(OptionsControlId id) {
 int screenDpi() {
   WindowDc screen(nullptr);
   return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-
-// Width of `text` and height of a line, in `font`.
-ui::Size textExtent(HFONT font, std::wstring_view text) {
-  WindowDc screen(nullptr);
-  SelectedObject selected(screen.get(), font);
-  SIZE extent{};
-  GetTextExtentPoint32W(screen.get(), text.data(), static_cast<int>(text.size()), &extent);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(screen.get(), &metrics);
-  return {extent.cx, metrics.tmHeight};
-}
-
-ui::Size fontCellOf(HFONT font) {
-  const ui::Size letters = textExtent(font, allLetters);
-  return ui::fontCell(letters.width, letters.height);
 }
 
 struct WindowKind {
@@ -71,15 +54,6 @@ std::wstring windowTextOf(const ui::OptionsControlSpec& spec) {
   return std::wstring(spec.text);
 }
 
-RECT workAreaOf(HWND window) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-  return monitor.rcWork;
-}
-
-ui::Box boxOf(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
-
 }  // namespace
 
 OptionsDialog::~OptionsDialog() {
@@ -100,6 +74,10 @@ void OptionsDialog::build(Options& handlers) {
   registerClass(instance);
   createWindow(instance);
   createControls(instance);
+  // Tab follows the layout's order; Enter presses OK only when it has the focus.
+  modal_.attach(window_, [this](HWND focused, bool backwards) {
+    return control(ui::nextInTabOrder(static_cast<OptionsControlId>(GetDlgCtrlID(focused)), backwards));
+  });
 }
 
 void OptionsDialog::createWindow(HINSTANCE instance) {
@@ -158,102 +136,19 @@ void OptionsDialog::setChecked(Setting setting, bool checked) {
   SendMessageW(control(settingSpec(setting).checkBox), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool OptionsDialog::visible() { return window_ && IsWindowVisible(window_); }
-
 // Modal over the main window: the owner takes no input until the dialog is hidden again, then
 // becomes the active window once more.
-void OptionsDialog::showModal() {
-  if (!window_) return;
-  if (visible()) {
-    focus();
-    return;
-  }
-  HWND owner = owner_.handle();
-  placeOverOwner();
-  EnableWindow(owner, FALSE);
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
-  restoreFocus();
-  runModalLoop();
-  EnableWindow(owner, TRUE);
-  if (IsWindow(owner)) SetActiveWindow(owner);
-}
+void OptionsDialog::showModal() { modal_.showModal(); }
 
-// The owner is enabled before the dialog goes, so Windows hands the activation back to it.
-void OptionsDialog::close() {
-  if (!visible()) return;
-  rememberFocus();
-  EnableWindow(owner_.handle(), TRUE);
-  ShowWindow(window_, SW_HIDE);
-}
+void OptionsDialog::close() { modal_.close(); }
 
-void OptionsDialog::focus() {
-  if (!visible()) return;
-  SetForegroundWindow(window_);
-  restoreFocus();
-}
+void OptionsDialog::focus() { modal_.focus(); }
+
+bool OptionsDialog::visible() { return modal_.visible(); }
 
 void OptionsDialog::openWebPage(std::wstring_view address) {
   // The shell reports a missing browser itself; the dialog stays as it is.
   ShellExecuteW(window_, L"open", std::wstring(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-void OptionsDialog::placeOverOwner() {
-  RECT owner{}, dialog{};
-  GetWindowRect(owner_.handle(), &owner);
-  GetWindowRect(window_, &dialog);
-  const ui::Box box = boxOf(dialog);
-  const ui::Point place = ui::centredOver(boxOf(owner), {box.width, box.height}, boxOf(workAreaOf(owner_.handle())));
-  SetWindowPos(window_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// Runs until the dialog is hidden (or gone with its owner). A quit request ends it early and is
-// passed on to the main loop.
-void OptionsDialog::runModalLoop() {
-  MSG message;
-  while (IsWindow(window_) && IsWindowVisible(window_)) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    if (got < 0) return;
-    if (handleDialogKey(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-// Tab and Shift+Tab follow the layout's tab order; Enter presses the OK button only when it has
-// the focus. Escape, and Enter elsewhere, do nothing of the dialog's own.
-bool OptionsDialog::handleDialogKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN) return false;
-  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
-  if (message.wParam == VK_TAB) {
-    moveFocusByTab(GetKeyState(VK_SHIFT) < 0);
-    return true;
-  }
-  HWND ok = control(OptionsControlId::ok_btn);
-  if (message.wParam == VK_RETURN && GetFocus() == ok) {
-    SendMessageW(ok, BM_CLICK, 0, 0);
-    return true;
-  }
-  return false;
-}
-
-void OptionsDialog::moveFocusByTab(bool backwards) {
-  const auto focused = static_cast<OptionsControlId>(GetDlgCtrlID(GetFocus()));
-  SetFocus(control(ui::nextInTabOrder(focused, backwards)));
-}
-
-void OptionsDialog::rememberFocus() {
-  HWND focused = GetFocus();
-  if (focused && IsChild(window_, focused)) lastFocused_ = focused;
-}
-
-// The control that had the focus last, or the first in the tab order.
-void OptionsDialog::restoreFocus() {
-  SetFocus(lastFocused_ ? lastFocused_ : control(ui::optionsTabOrder().front()));
 }
 
 LRESULT OptionsDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -273,11 +168,7 @@ LRESULT OptionsDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        rememberFocus();
-      } else if (!HIWORD(wParam)) {
-        restoreFocus();
-      }
+      modal_.activated(wParam);
       return 0;
     case WM_CLOSE:
       // The title bar's close box only hides the dialog; nothing is stored.

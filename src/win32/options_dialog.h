@@ -10,12 +10,13 @@
 #include "ui/options_layout.h"
 #include "win32/handles.h"
 #include "win32/main_window.h"
+#include "win32/modal_dialog.h"
 
 namespace Lmr::win32 {
 
 class OptionsDialog final : public OptionsDialogPort {
  public:
-  explicit OptionsDialog(const MainWindow& owner) : owner_(owner) {}
+  explicit OptionsDialog(const MainWindow& owner) : owner_(owner), modal_(owner.handle()) {}
   OptionsDialog(const OptionsDialog&) = delete;
   OptionsDialog& operator=(const OptionsDialog&) = delete;
   ~OptionsDialog() override;
@@ -38,13 +39,6 @@ class OptionsDialog final : public OptionsDialogPort {
                                        UINT_PTR subclassId, DWORD_PTR self);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void handleLink(ui::OptionsControlId link);
-  void rememberFocus();
-  void restoreFocus();
-
-  void runModalLoop();
-  bool handleDialogKey(const MSG& message);
-  void moveFocusByTab(bool backwards);
-  void placeOverOwner();
 
   static void registerClass(HINSTANCE instance);
   void createWindow(HINSTANCE instance);
@@ -61,7 +55,7 @@ class OptionsDialog final : public OptionsDialogPort {
   Font aboutFont_;
   ui::Size cell_{};
   std::array<HWND, 17> controls_{};
-  HWND lastFocused_ = nullptr;
+  ModalDialog modal_;
 };
 
 }  // namespace Lmr::win32
