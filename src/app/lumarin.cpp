@@ -2,6 +2,7 @@
 
 #include "app/product.h"
 #include "app/required_files.h"
+#include "colour/history.h"
 
 namespace Lmr {
 
@@ -52,7 +53,7 @@ bool Lumarin::Lumarin_Load() {
   MainWindowPort& window = platform_.window;
   window.loadIcon(iconFileName);
   opt_frm = std::make_unique<Options>(platform_.optionsDialog, platform_.settings);
-  // The history dialog is created here too, with the window's icon.
+  hist_frm = std::make_unique<History>(platform_.historyDialog);
 
   if (!platform_.mouse.load()) {
     platform_.process.showMessage(mouseLibraryFailure, productName);

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's behaviour: start-up, the load step, and the handlers its controls are wired
 // to. Its members are defined by subsystem: start-up here (app/lumarin.cpp), the readouts in
-// colour/readouts.cpp, the magnifier in pick/magnifier.cpp.
+// colour/readouts.cpp, the history in colour/colour_history.cpp, the magnifier in
+// pick/magnifier.cpp, pick mode in pick/pick_mode.cpp.
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -9,11 +10,14 @@
 #include "app/options.h"
 #include "app/platform_ports.h"
 #include "colour/argb.h"
+#include "pick/command_keys.h"
 #include "pick/fish_eye.h"
 #include "pick/pt_type.h"
 #include "pick/view_geometry.h"
 
 namespace Lmr {
+
+class History;
 
 inline constexpr Argb initialPickColour = 0xFFA31515;
 
@@ -40,16 +44,25 @@ class Lumarin {
   // Window events.
   void Lumarin_FormClosing() {}
   void Lumarin_Resize() {}
-  void Lumarin_Move() {}
+  void Lumarin_Move();
 
-  // Pick mode (joins with the pick mode controller).
-  void togglePicking() {}
-  void btn_pick_MouseUp() {}
-  void btn_pick_Click() {}
-  void pick_zoom_MouseDown(int /*x*/, int /*y*/) {}
-  void pick_zoom_MouseMove(int /*x*/, int /*y*/) {}
-  void pick_zoom_MouseUp() {}
-  void color_previous_Click() {}
+  // Pick mode (pick/pick_mode.cpp).
+  void togglePicking();
+  void updatePickPreviewWrapper();
+  // Sees every key pressed in the window before its focused control; returns what the window's
+  // own command-key handling returns, never taking a key itself.
+  bool ProcessCmdKey(std::uint32_t message, std::int32_t keyData);
+  void btn_pick_MouseDown();
+  void btn_pick_MouseUp();
+  void btn_pick_Click() {}  // activating PICK from the keyboard does nothing: Enter picks
+  void pick_zoom_MouseDown(int x, int y);
+  void pick_zoom_MouseMove(int x, int y);
+  void pick_zoom_MouseUp();
+
+  // Colour history (colour/colour_history.cpp).
+  void sendPickedColorToHistory();
+  void sendPickedColorToHistoryHelper();
+  void color_previous_Click();
 
   // Options.
   void options_btn_Click();
@@ -87,6 +100,8 @@ class Lumarin {
   bool pick_from_wnd_created = false;
   bool keyboardColorInput = false;
   std::int32_t threadLoopCount = 0;
+  std::uint32_t uMyTimerId = 0;
+  std::int32_t sx = 0, sy = 0;
   pt_type mpt{};
   Argb g_pick_clr = 0;
   Rect32 sourceRect{};
@@ -96,6 +111,8 @@ class Lumarin {
 
   // The options dialog, whose check boxes are the live settings; made in the load step.
   std::unique_ptr<Options> opt_frm;
+  // The history dialog, whose list is the colour history; made in the load step.
+  std::unique_ptr<History> hist_frm;
 
  private:
   bool guardSingleInstance();
@@ -103,9 +120,14 @@ class Lumarin {
   void copyField(ui::ControlId field);
   void selectOnHover(ui::ControlId field);
   void setCurrentColour(Argb colour);
+  void startPicking();
+  void endPicking();
+  void runCommandKey(CommandKeyAction action);
+  void movePickPoint(std::int32_t dx, std::int32_t dy);
 
   Platform& platform_;
   bool startedUp_ = false;
+  bool pickingAtPress_ = false;  // pick mode was on when PICK was last pressed
 
   static bool instanceCreated;
   static Lumarin* selfInstance;

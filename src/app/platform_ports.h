@@ -3,6 +3,7 @@
 // implements them; the unit tests give fakes.
 #include "app/ports/clipboard_port.h"
 #include "app/ports/colour_chooser_port.h"
+#include "app/ports/history_dialog_port.h"
 #include "app/ports/magnifier_port.h"
 #include "app/ports/main_window_port.h"
 #include "app/ports/mouse_monitor_port.h"
@@ -23,6 +24,7 @@ struct Platform {
   ColourChooserPort& colourChooser;
   OptionsDialogPort& optionsDialog;
   ScreenPort& screen;
+  HistoryDialogPort& historyDialog;
 };
 
 }  // namespace Lmr

@@ -90,4 +90,15 @@ std::optional<Argb> parseRgbEntry(std::wstring_view text) {
   return runs.colour();
 }
 
+std::optional<Argb> parseHistoryEntry(std::wstring_view text) {
+  if (text.size() < 7 || text[0] != L'#') return std::nullopt;
+  std::array<std::uint8_t, 3> channels{};
+  for (std::size_t i = 0; i < channels.size(); ++i) {
+    const int high = hexDigitValue(text[1 + 2 * i]), low = hexDigitValue(text[2 + 2 * i]);
+    if (high == notHexDigit || low == notHexDigit) return std::nullopt;
+    channels[i] = static_cast<std::uint8_t>(high * 16 + low);
+  }
+  return opaqueArgb(channels[0], channels[1], channels[2]);
+}
+
 }  // namespace Lmr

@@ -22,4 +22,8 @@ std::optional<Argb> parseHexEntry(std::wstring_view text);
 // character only separates runs. Runs of any length are read.
 std::optional<Argb> parseRgbEntry(std::wstring_view text);
 
+// A history entry: "#" and then three pairs of hexadecimal digits (either letter case) for red,
+// green and blue; anything after them is ignored. Nothing when the pairs cannot be read.
+std::optional<Argb> parseHistoryEntry(std::wstring_view text);
+
 }  // namespace Lmr

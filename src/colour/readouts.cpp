@@ -4,6 +4,7 @@
 
 #include "app/lumarin.h"
 #include "colour/colour_parse.h"
+#include "colour/history.h"
 #include "colour/readout.h"
 
 namespace Lmr {
@@ -21,7 +22,8 @@ void Lumarin::updateTextHexDisplay() {
   if (update.hex) SetTextBoxText(ControlId::out_hex, *update.hex);
   if (update.rgb) SetTextBoxText(ControlId::out_rgb, *update.rgb);
   SetTextBoxText(ControlId::out_hsl, update.hsb);
-  // The history dialog's returned-colour swatch follows the current colour here.
+  // The history dialog opens with the current colour as the one it hands back.
+  if (hist_frm) hist_frm->setReturnedColour(current);
 }
 
 void Lumarin::SetTextBoxText(ControlId textBox, std::wstring_view text) { platform_.window.setText(textBox, text); }

@@ -12,6 +12,7 @@
 #include "app/process_entry.h"
 #include "win32/clipboard.h"
 #include "win32/colour_chooser.h"
+#include "win32/history_dialog.h"
 #include "win32/magnifier_surface.h"
 #include "win32/main_window.h"
 #include "win32/mouse_library.h"
@@ -67,8 +68,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Lmr::win32::ColourChooser colourChooser(window.handle());
   Lmr::win32::OptionsDialog optionsDialog(window);
   Lmr::win32::ScreenCapture screen;
+  Lmr::win32::HistoryDialog historyDialog(window);
   Lmr::Platform platform{process,   settings,      mouse,         window, magnifier,
-                         clipboard, colourChooser, optionsDialog, screen};
+                         clipboard, colourChooser, optionsDialog, screen, historyDialog};
   Lmr::runProcess(args, platform);
   return 0;
 }

@@ -12,6 +12,7 @@ class ProcessServices final : public ProcessPort {
   void enterProgramDirectory() override;
   bool fileExists(std::wstring_view name) override;
   void showMessage(std::wstring_view text, std::wstring_view caption) override;
+  void sleepFor(int milliseconds) override;
 
  private:
   KernelHandle instanceMarker_;  // held until the process ends

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,21 @@ class MainWindowPort {
   virtual Rect32 windowRect() = 0;
   // Shows a strength in the fish-eye field; the field reports a change of value as an event.
   virtual void setFishEyeValue(int value) = 0;
+
+  // What the window's own handling does with a command key the program has seen: true when it
+  // takes the key, so the focused control does not get it.
+  virtual bool defaultCommandKey(std::int32_t keyData) = 0;
+
+  // Shows the window in its restored state, also when it is hidden or minimised.
+  virtual void restore() = 0;
+  // Makes it the active window of the program.
+  virtual void activate() = 0;
+  // Brings its top-level window in front of other programs' windows.
+  virtual void bringToForeground() = 0;
+  // A periodic timer of the window: each period arrives as a timer event through the window's
+  // messages. Returns the identifier to stop it with.
+  virtual std::uint32_t startTimer(std::uint32_t periodMs) = 0;
+  virtual void stopTimer(std::uint32_t timerId) = 0;
 };
 
 }  // namespace Lmr

@@ -3,7 +3,7 @@
 
 namespace Lmr {
 
-// Process-level services used while starting up.
+// Process-level services: the single-instance marker, files, messages and short waits.
 class ProcessPort {
  public:
   virtual ~ProcessPort() = default;
@@ -17,6 +17,8 @@ class ProcessPort {
   virtual void enterProgramDirectory() = 0;
   virtual bool fileExists(std::wstring_view name) = 0;
   virtual void showMessage(std::wstring_view text, std::wstring_view caption) = 0;
+  // Waits `milliseconds` on the calling thread; 0 only gives the processor away once.
+  virtual void sleepFor(int milliseconds) = 0;
 };
 
 }  // namespace Lmr

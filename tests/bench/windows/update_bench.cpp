@@ -128,7 +128,7 @@ struct BenchPlatform {
   Lmr::win32::MainWindow window{GetModuleHandleW(nullptr)};
   Lmr::win32::MagnifierSurface magnifier{window};
   Lmr::win32::ScreenCapture screen;
-  Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen};
+  Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen, rest.history};
 };
 
 void pickAt(Lmr::Lumarin& lumarin, int run) {

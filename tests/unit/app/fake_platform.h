@@ -8,9 +8,48 @@
 #include <vector>
 
 #include "app/platform_ports.h"
+#include "colour/history.h"
 #include "pick/capture_geometry.h"
 
 namespace Lmr::testing {
+
+// The history dialog: its list, selection and two colour panels; `onShown` plays the user's part
+// while it is open.
+struct FakeHistoryDialog : HistoryDialogPort {
+  explicit FakeHistoryDialog(std::vector<std::string>& callLog) : calls(callLog) {}
+  std::vector<std::string>& calls;
+  std::vector<std::wstring> entries;
+  std::optional<std::size_t> selected;
+  Argb preview = 0xFFF0F0F0, prevClr = 0;
+  bool open = false;
+  std::function<void(History&)> onShown;
+  History* handlers = nullptr;
+
+  void build(History& dialogHandlers) override {
+    calls.push_back("build history");
+    handlers = &dialogHandlers;
+  }
+  std::size_t entryCount() override { return entries.size(); }
+  std::wstring entry(std::size_t index) override { return entries.at(index); }
+  void insertFirst(std::wstring_view text) override {
+    entries.insert(entries.begin(), std::wstring(text));
+    if (selected) ++*selected;
+  }
+  std::optional<std::size_t> selectedIndex() override { return selected; }
+  void select(std::size_t index) override { selected = index; }
+  Argb previewColour() override { return preview; }
+  void setPreviewColour(Argb colour) override { preview = colour; }
+  Argb prevClrColour() override { return prevClr; }
+  void setPrevClrColour(Argb colour) override { prevClr = colour; }
+  void showModal() override {
+    calls.push_back("history shown");
+    open = true;
+    handlers->History_Shown();
+    if (onShown) onShown(*handlers);
+    open = false;
+  }
+  void close() override { calls.push_back("history closed"); }
+};
 
 struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPort, MagnifierPort, ClipboardPort,
                       ColourChooserPort, OptionsDialogPort, ScreenPort {
@@ -55,6 +94,14 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   std::vector<std::uint32_t> view = std::vector<std::uint32_t>(std::size_t(viewWidth) * viewWidth);
   std::function<void()> onPresent;
 
+  // Pick mode: the window's timer and what the monitor is asked.
+  bool commandKeyTaken = false;
+  std::uint32_t nextTimerId = 41;
+  std::vector<std::uint32_t> runningTimers;
+  std::function<void()> onBegin;
+
+  FakeHistoryDialog history{calls};
+
   void log(std::string what) { calls.push_back(std::move(what)); }
 
   bool instanceMarkerExists(std::wstring_view) override { log("marker?"); return markerExists; }
@@ -69,6 +116,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
     log("message");
     messages.emplace_back(text);
   }
+  void sleepFor(int milliseconds) override { log("sleep " + std::to_string(milliseconds)); }
 
   void deleteSettings() override { log("delete settings"); }
   SettingsRead readValue(std::wstring_view name) override {
@@ -84,7 +132,11 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   }
 
   bool load() override { log("load mouse"); return mouseLoads; }
-  int begin(pt_type*) override { log("begin"); return 1; }
+  int begin(pt_type*) override {
+    log("begin");
+    if (onBegin) onBegin();
+    return 1;
+  }
   int end() override { log("end"); return 1; }
 
   void buildControls(Lumarin&) override { log("build controls"); }
@@ -107,6 +159,19 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   void setSwatchColour(ui::ControlId swatch, Argb colour) override { swatches[swatch] = colour; }
   Rect32 windowRect() override { return window; }
   void setFishEyeValue(int value) override { fishEyeShown = value; }
+  bool defaultCommandKey(std::int32_t) override { return commandKeyTaken; }
+  void restore() override { log("restore"); }
+  void activate() override { log("activate"); }
+  void bringToForeground() override { log("foreground"); }
+  std::uint32_t startTimer(std::uint32_t periodMs) override {
+    log("timer " + std::to_string(periodMs));
+    runningTimers.push_back(nextTimerId);
+    return nextTimerId++;
+  }
+  void stopTimer(std::uint32_t id) override {
+    log("stop timer");
+    std::erase(runningTimers, id);
+  }
 
   void loadIdlePicture(std::wstring_view) override { log("idle picture"); }
   void attachToPanel() override { log("attach panel"); }
@@ -145,7 +210,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
     return {reinterpret_cast<const std::uint8_t*>(captured.data()), viewWidth, viewWidth, viewWidth * 4};
   }
 
-  Platform platform() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this}; }
+  Platform platform() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this, history}; }
 };
 
 }  // namespace Lmr::testing

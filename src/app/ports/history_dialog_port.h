@@ -1,0 +1,43 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "colour/argb.h"
+
+namespace Lmr {
+
+class History;
+
+// The colour history dialog window: its list of entries and its two colour panels, the upper
+// one (`preview`) showing the selected entry and the lower one (`prev_clr`) holding the colour
+// handed back to the main window.
+class HistoryDialogPort {
+ public:
+  virtual ~HistoryDialogPort() = default;
+  // Creates the hidden dialog, owned by the main window and with its icon; its events go to
+  // `handlers`. The preview shows the dialog's background colour until an entry is read.
+  virtual void build(History& handlers) = 0;
+
+  virtual std::size_t entryCount() = 0;
+  virtual std::wstring entry(std::size_t index) = 0;
+  // Inserts at the top of the list; a selected entry stays selected.
+  virtual void insertFirst(std::wstring_view text) = 0;
+  virtual std::optional<std::size_t> selectedIndex() = 0;
+  // Selects an entry, as the program does it: no selection event follows.
+  virtual void select(std::size_t index) = 0;
+
+  virtual Argb previewColour() = 0;
+  virtual void setPreviewColour(Argb colour) = 0;
+  virtual Argb prevClrColour() = 0;
+  virtual void setPrevClrColour(Argb colour) = 0;
+
+  // Shows the dialog modally over the main window; the dialog's shown event comes once it is on
+  // screen, and the call returns when it has been closed.
+  virtual void showModal() = 0;
+  // Closes (hides) the dialog.
+  virtual void close() = 0;
+};
+
+}  // namespace Lmr
