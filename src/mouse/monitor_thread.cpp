@@ -5,8 +5,11 @@
 namespace Lmr {
 namespace {
 
-// Polling period of the cursor position; the system's timer granularity may stretch it.
-constexpr DWORD pollPeriodMs = 5;
+// Polling period of the cursor position, the fallback for moves the hook does not see. The program
+// reads the record once per 32 ms update, so polling faster only costs CPU: under Wine a cursor
+// read is a round trip to the server or the X server.
+constexpr DWORD pollPeriodMs = 32;
+constexpr SIZE_T workerStackBytes = 64 * 1024;
 // Bound on how long a start waits for the worker to report its hook in place.
 constexpr DWORD startTimeoutMs = 5000;
 
@@ -57,18 +60,25 @@ bool dispatchPendingMessages() {
   return true;
 }
 
+// The cursor is read once per period, unless the hook reported a move in it: then the hook is
+// alive and following the pointer, and a read would only cost time.
 void serveUntilStopped(HANDLE stopEvent, PointerTracker& tracker) {
+  DWORD lastLook = GetTickCount();
   for (;;) {
     const DWORD woke =
         MsgWaitForMultipleObjectsEx(1, &stopEvent, pollPeriodMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) return;
     if (!dispatchPendingMessages()) return;
+    if (GetTickCount() - lastLook < pollPeriodMs) continue;
+    lastLook = GetTickCount();
+    if (tracker.hookMovedSinceLastLook()) continue;
     if (ScreenPoint cursor; readCursor(cursor)) tracker.cursorPolled(cursor);
   }
 }
 
 void watchMouse(pt_type& record, HMODULE module, HANDLE stopEvent, HANDLE watchingEvent) {
-  ScreenPoint start{};
+  // Where the pointer cannot be read, the pick point stays where it is.
+  ScreenPoint start{loadField(record.x), loadField(record.y)};
   readCursor(start);
   PointerTracker tracker(record, start);
   hookTracker = &tracker;
@@ -104,7 +114,9 @@ bool MonitorThread::start(pt_type& record) {
 bool MonitorThread::launchWorker() {
   module_ = referenceThisLibrary();
   if (module_ == nullptr) return false;
-  thread_.reset(CreateThread(nullptr, 0, &MonitorThread::threadMain, this, 0, nullptr));
+  // The worker needs little stack: a hook callback and a message loop.
+  thread_.reset(CreateThread(nullptr, workerStackBytes, &MonitorThread::threadMain, this,
+                             STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
   if (thread_) return true;
   FreeLibrary(module_);
   return false;

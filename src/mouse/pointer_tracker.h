@@ -16,7 +16,8 @@ inline constexpr int wheelNotch = 120;
 
 class PointerTracker {
  public:
-  // `start` is where the pointer is now: it is the baseline, not a movement, so nothing is written.
+  // `start` is where the pointer is now: the record gets it at once, so a pick that starts with
+  // the pointer at rest shows what is under it. From then on only movement is written.
   PointerTracker(pt_type& record, ScreenPoint start);
 
   void hookSawPointer(ScreenPoint position);
@@ -24,6 +25,8 @@ class PointerTracker {
   // `delta` in wheel units, positive away from the user.
   void wheelTurned(int delta);
   void buttonPressed();
+  // Whether the hook reported a move since the last time this was asked.
+  bool hookMovedSinceLastLook();
 
  private:
   void writePosition(ScreenPoint position);
@@ -32,6 +35,7 @@ class PointerTracker {
   ScreenPoint written_;  // the position last written, or the baseline
   ScreenPoint polled_;   // the cursor position last polled, or the baseline
   int wheelRemainder_ = 0;
+  bool hookMoved_ = false;
 };
 
 }  // namespace Lmr

@@ -8,6 +8,7 @@
 #include "app/lumarin.h"
 #include "win32/control_ids.h"
 #include "win32/fonts.h"
+#include "win32/screen_capture.h"
 #include "win32/window_routing.h"
 
 namespace Lmr::win32 {
@@ -190,6 +191,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return hit >= HTLEFT && hit <= HTBOTTOMRIGHT ? HTBORDER : hit;
     }
     case WM_COMMAND:
+      if (lParam && HIWORD(wParam) == EN_CHANGE) forgetShownText(static_cast<ControlId>(LOWORD(wParam)));
       if (lParam) handleCommand(static_cast<ControlId>(LOWORD(wParam)), HIWORD(wParam));
       break;
     case WM_CTLCOLOREDIT:
@@ -214,6 +216,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SIZE:
       if (handlers_) handlers_->Lumarin_Resize();
+      break;
+    case WM_DISPLAYCHANGE:
+      screenLayoutChanged();
       break;
     case WM_DESTROY:
       PostQuitMessage(0);

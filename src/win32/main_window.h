@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
+#include <string>
 
 #include "app/platform_ports.h"
 #include "ui/main_window_layout.h"
@@ -70,6 +72,7 @@ class MainWindow final : public MainWindowPort {
   // The window's own messages (main_window.cpp).
   void handleCommand(ui::ControlId id, int notification);
   static std::size_t swatchIndex(ui::ControlId swatch);
+  void forgetShownText(ui::ControlId field);
 
   // Keys (main_window_loop.cpp).
   bool isOwnKeyPress(const MSG& message) const;
@@ -101,6 +104,7 @@ class MainWindow final : public MainWindowPort {
   std::array<HWND, 17> controls_{};
   std::array<WNDPROC, 17> controlProcs_{};  // each control's own procedure, behind ours
   std::array<ui::Box, 17> boxes_{};
+  std::array<std::optional<std::wstring>, 17> shownTexts_{};  // as last read, until a field changes
   HWND hoveredControl_ = nullptr;
   ui::Size windowSize_{};
 };

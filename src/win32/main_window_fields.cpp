@@ -13,13 +13,20 @@ namespace Lmr::win32 {
 
 using ui::ControlId;
 
+// Every update reads the readout fields; what a field shows is read once and kept until the field
+// reports a change of its text (typing, pasting, a write by anyone).
 std::wstring MainWindow::text(ControlId field) {
+  std::optional<std::wstring>& known = shownTexts_[controlIndex(field)];
+  if (known) return *known;
   HWND control = this->control(field);
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)), L'\0');
   const int copied = GetWindowTextW(control, text.data(), static_cast<int>(text.size()) + 1);
   text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+  known = text;
   return text;
 }
+
+void MainWindow::forgetShownText(ControlId field) { shownTexts_[controlIndex(field)].reset(); }
 
 // SetWindowText sends its message to the window's own thread and waits, so a caller on another
 // thread is served there too.
@@ -28,6 +35,7 @@ void MainWindow::setText(ControlId field, std::wstring_view text) {
   // control redraws on every write, and during pick mode that is most of an update's cost.
   if (this->text(field) == text) return;
   SetWindowTextW(control(field), std::wstring(text).c_str());
+  forgetShownText(field);
 }
 
 TextSelection MainWindow::selection(ControlId field) {

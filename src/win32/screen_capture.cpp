@@ -1,6 +1,7 @@
 #include "win32/screen_capture.h"
 
 #include <cstring>
+#include <optional>
 
 #include "pick/capture_geometry.h"
 
@@ -10,18 +11,21 @@ namespace {
 // Larger squares are refused before asking the system for a bitmap of that size.
 constexpr int largestRegion = 4096;
 
-bool copyFromScreen(const DibSurface& into, int destX, int destY, const Rect32& source) {
-  WindowDc screen(nullptr);
-  if (!screen.get()) return false;
-  const BOOL copied =
-      BitBlt(into.dc(), destX, destY, source.Width, source.Height, screen.get(), source.X, source.Y, SRCCOPY);
+// Read again after every change of the displays; the main window's thread is the only reader.
+std::optional<Rect32> knownScreen;
+
+bool copyFromScreen(const DibSurface& into, int destX, int destY, const Rect32& source, HDC screen) {
+  std::optional<WindowDc> ownScreen;
+  if (!screen) screen = ownScreen.emplace(nullptr).get();
+  if (!screen) return false;
+  const BOOL copied = BitBlt(into.dc(), destX, destY, source.Width, source.Height, screen, source.X, source.Y, SRCCOPY);
   GdiFlush();  // the pixels are read straight from memory next
   return copied != FALSE;
 }
 
-// The centre pulled back onto the virtual screen as it is now, written back to the caller.
+// The centre pulled back onto the virtual screen, written back to the caller.
 RegionCapturePlan correctCentre(int& x, int& y, int width) {
-  const RegionCapturePlan plan = planRegionCapture({x, y}, width, virtualScreenRect());
+  const RegionCapturePlan plan = planRegionCapture({x, y}, width, knownVirtualScreenRect());
   x = plan.centre.x;
   y = plan.centre.y;
   return plan;
@@ -59,9 +63,16 @@ Rect32 virtualScreenRect() {
           GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+Rect32 knownVirtualScreenRect() {
+  if (!knownScreen) knownScreen = virtualScreenRect();
+  return *knownScreen;
+}
+
+void screenLayoutChanged() { knownScreen.reset(); }
+
 // A blit whose source reaches past the screen may copy nothing at all (Wine does so), so only
 // the part on the screen is copied and the rest of the square is blackened here.
-bool CopyRegionToBitmap(int* x, int* y, int width, DibSurface& bitmap) {
+bool CopyRegionToBitmap(int* x, int* y, int width, DibSurface& bitmap, HDC screen) {
   if (!x || !y) return false;
   const RegionCapturePlan plan = correctCentre(*x, *y, width);
   if (width <= 0 || !bitmap.pixels() || bitmap.width() != width || bitmap.height() != width) return false;
@@ -69,13 +80,14 @@ bool CopyRegionToBitmap(int* x, int* y, int width, DibSurface& bitmap) {
     GdiFlush();
     std::memset(bitmap.pixels(), 0, bitmap.byteCount());
   }
-  return plan.blit.empty() || copyFromScreen(bitmap, plan.blit.destX, plan.blit.destY, plan.blit.source);
+  return plan.blit.empty() || copyFromScreen(bitmap, plan.blit.destX, plan.blit.destY, plan.blit.source, screen);
 }
 
 std::unique_ptr<DibSurface> CopyEntireScreenToBitmap(Rect32& screenRect) {
   screenRect = virtualScreenRect();
+  knownScreen = screenRect;
   auto bitmap = std::make_unique<DibSurface>(screenRect.Width, screenRect.Height);
-  if (!bitmap->pixels() || !copyFromScreen(*bitmap, 0, 0, screenRect)) return nullptr;
+  if (!bitmap->pixels() || !copyFromScreen(*bitmap, 0, 0, screenRect, nullptr)) return nullptr;
   return bitmap;
 }
 
@@ -85,7 +97,8 @@ bool ScreenCapture::captureRegion(Point32& centre, std::int32_t width) {
     return false;
   }
   if (!region_ || region_->width() != width) region_ = std::make_unique<DibSurface>(width, width);
-  return CopyRegionToBitmap(&centre.x, &centre.y, width, *region_);
+  if (!screen_ || !screen_->get()) screen_ = std::make_unique<WindowDc>(nullptr);
+  return CopyRegionToBitmap(&centre.x, &centre.y, width, *region_, screen_->get());
 }
 
 ConstBgrxView ScreenCapture::capturedPixels() { return region_ ? ConstBgrxView(region_->view()) : ConstBgrxView{}; }

@@ -37,20 +37,26 @@ class DibSurface {
 
 // The virtual screen spanning all monitors, as the system reports it now.
 Rect32 virtualScreenRect();
+// The same, as last read: reading it costs about a millisecond under Wine, too much for every
+// update, so it is read again only after the display has changed (see screenLayoutChanged).
+Rect32 knownVirtualScreenRect();
+// Called when the system reports a change of the displays (WM_DISPLAYCHANGE).
+void screenLayoutChanged();
 
 // Captures the width x width square centred on (*x, *y) into `bitmap`, which must be width x
 // width. The centre is first pulled back onto the virtual screen and written back, also when the
 // capture then fails. Only the part of the square on the screen is copied; the rest is black.
-// False when nothing could be captured (no bitmap, no screen, a refused copy).
-bool CopyRegionToBitmap(int* x, int* y, int width, DibSurface& bitmap);
+// False when nothing could be captured (no bitmap, no screen, a refused copy). `screen` is the
+// screen's device context; with none, one is got for the call.
+bool CopyRegionToBitmap(int* x, int* y, int width, DibSurface& bitmap, HDC screen = nullptr);
 
 // Fills `screenRect` with the virtual screen and captures all of it into a new bitmap; null when
 // the bitmap cannot be made or the copy is refused.
 std::unique_ptr<DibSurface> CopyEntireScreenToBitmap(Rect32& screenRect);
 
-// The magnifier's capture. The region's bitmap is made at the first capture and kept for the
-// run, so an update allocates nothing; only the screen's device context is got and released per
-// capture.
+// The magnifier's capture. The region's bitmap and the screen's device context are got at the
+// first capture and kept for the run (getting the screen's context costs server round trips under
+// Wine), so an update allocates nothing and asks the system only for the pixels.
 class ScreenCapture final : public ScreenPort {
  public:
   ScreenCapture() = default;
@@ -59,6 +65,7 @@ class ScreenCapture final : public ScreenPort {
 
  private:
   std::unique_ptr<DibSurface> region_;
+  std::unique_ptr<WindowDc> screen_;
 };
 
 }  // namespace Lmr::win32

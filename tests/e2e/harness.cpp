@@ -89,8 +89,9 @@ void ScratchFolder::overwrite(const std::wstring& name, const std::string& bytes
   out << bytes;
 }
 
-Program::Program(const ScratchFolder& folder, const std::wstring& arguments, const std::wstring& workingFolder) {
-  std::wstring commandLine = L"\"" + folder.file(L"Lumarin.exe") + L"\"";
+Program::Program(const ScratchFolder& folder, const std::wstring& arguments, const std::wstring& workingFolder,
+                 const std::wstring& programFile) {
+  std::wstring commandLine = L"\"" + folder.file(programFile) + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   const std::wstring cwd = workingFolder.empty() ? std::filesystem::temp_directory_path().wstring() : workingFolder;
   STARTUPINFOW startup{};
@@ -188,37 +189,51 @@ std::vector<std::uint32_t> screenPixels(const RECT& area) {
   return pixels;
 }
 
-// Wine does not see a Linux child end, so the shell leaves a marker file when xclip is done.
-std::wstring linuxClipboardText() {
+// Wine does not see a Linux child end, so the shell leaves a marker file when the command is done.
+std::optional<std::string> runLinuxCommand(const std::wstring& command, Clock::duration limit) {
   // Process ids repeat across Wine sessions running side by side; the counter makes it ours.
   LARGE_INTEGER now{};
   QueryPerformanceCounter(&now);
-  const std::wstring stem = L"/tmp/lumarin-e2e-clipboard-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+  const std::wstring stem = L"/tmp/lumarin-e2e-command-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                             std::to_wstring(now.QuadPart);
-  const std::wstring textFile = stem + L".txt", doneFile = stem + L".done";
-  std::filesystem::remove(L"Z:" + doneFile);
-  std::wstring command = L"Z:\\bin\\sh -c \"xclip -o -selection clipboard >" + textFile + L" 2>/dev/null; : >" +
-                         doneFile + L"\"";
+  const std::wstring outputFile = stem + L".out", doneFile = stem + L".done";
+  std::wstring shell = L"Z:\\bin\\sh -c \"" + command + L" >" + outputFile + L" 2>/dev/null; : >" + doneFile + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return L"(xclip did not start)";
+  if (!CreateProcessW(nullptr, shell.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return std::nullopt;
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  if (!pollUntil([&] { return std::filesystem::exists(L"Z:" + doneFile); }, 5s)) return L"(xclip did not answer)";
-  std::string utf8;
+  const bool done = pollUntil([&] { return std::filesystem::exists(L"Z:" + doneFile); }, limit);
+  std::string output;
   {
-    std::ifstream in(std::filesystem::path(L"Z:" + textFile), std::ios::binary);
-    utf8.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ifstream in(std::filesystem::path(L"Z:" + outputFile), std::ios::binary);
+    output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
   std::error_code ignored;
-  std::filesystem::remove(L"Z:" + textFile, ignored);
+  std::filesystem::remove(L"Z:" + outputFile, ignored);
   std::filesystem::remove(L"Z:" + doneFile, ignored);
-  const int length = static_cast<int>(utf8.size());
-  std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, text.data(), static_cast<int>(text.size()));
+  if (!done) return std::nullopt;
+  return output;
+}
+
+std::wstring linuxClipboardText() {
+  const auto utf8 = runLinuxCommand(L"xclip -o -selection clipboard", 5s);
+  if (!utf8) return L"(xclip did not answer)";
+  const int length = static_cast<int>(utf8->size());
+  std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8->data(), length, nullptr, 0)),
+                    L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8->data(), length, text.data(), static_cast<int>(text.size()));
   return text;
+}
+
+bool realPointer(const std::wstring& xdotoolArguments) {
+  return runLinuxCommand(L"xdotool " + xdotoolArguments, 5s).has_value();
+}
+
+bool pointerTo(int x, int y) {
+  return realPointer(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y));
 }
 
 std::wstring linuxClipboardTextOnceItIs(const std::wstring& expected, Clock::duration limit) {
@@ -280,15 +295,3 @@ std::optional<DWORD> readSettingsDword(const wchar_t* name) {
 
 }  // namespace e2e
 
-// The driver is DPI aware like the program, so both see the same pixels; GDI+ serves the
-// picture comparisons.
-int main(int argc, char** argv) {
-  SetProcessDPIAware();
-  Gdiplus::GdiplusStartupInput input;
-  ULONG_PTR token = 0;
-  Gdiplus::GdiplusStartup(&token, &input, nullptr);
-  testing::InitGoogleTest(&argc, argv);
-  const int result = RUN_ALL_TESTS();
-  Gdiplus::GdiplusShutdown(token);
-  return result;
-}

@@ -47,7 +47,7 @@ class ScratchFolder {
 class Program {
  public:
   Program(const ScratchFolder& folder, const std::wstring& arguments = L"",
-          const std::wstring& workingFolder = L"");
+          const std::wstring& workingFolder = L"", const std::wstring& programFile = L"Lumarin.exe");
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
   ~Program();
@@ -55,6 +55,7 @@ class Program {
   std::optional<DWORD> waitForExit(Clock::duration limit = exitTimeout);
   bool running() const;
   DWORD id() const { return process_.dwProcessId; }
+  HANDLE handle() const { return process_.hProcess; }
   // The program's visible main window, or null when it does not show within the limit.
   HWND waitForMainWindow(Clock::duration limit = startTimeout) const;
   // A message box of the program, or null.
@@ -78,6 +79,16 @@ void closeWindow(HWND window);
 RECT childRect(HWND child);
 // Screen pixels of a rectangle, as 0x00RRGGBB per pixel, row by row.
 std::vector<std::uint32_t> screenPixels(const RECT& screenRect);
+
+// Runs a command on the Linux side and gives what it printed, or nothing when it did not finish
+// within the limit.
+std::optional<std::string> runLinuxCommand(const std::wstring& command, Clock::duration limit);
+
+// The real pointer, moved and pressed through the X server (xdotool) the way a user's mouse does:
+// the program's mouse monitor and the windows under the pointer see real input. False when
+// xdotool could not be run.
+bool realPointer(const std::wstring& xdotoolArguments);
+bool pointerTo(int x, int y);
 
 // The clipboard's text as the Linux side sees it (xclip), so a copy is checked outside Wine.
 std::wstring linuxClipboardText();

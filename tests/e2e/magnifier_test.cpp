@@ -13,6 +13,7 @@
 
 #include "colour/colour_text.h"
 #include "harness.h"
+#include "pattern_window.h"
 #include "pick/fish_eye.h"
 #include "pick/magnifier_view.h"
 #include "ui/main_window_layout.h"
@@ -23,73 +24,7 @@ using namespace e2e;
 using Lmr::ui::ControlId;
 
 constexpr int upDownArrowsId = 1100;
-constexpr int patternSide = 256;
 constexpr int side = Lmr::viewWidth;
-constexpr std::uint32_t colourMask = 0x00FFFFFF;
-
-// Red is the column, green the row and blue a checksum of both, so every pixel names its place;
-// `variant` gives a second pattern that shares no pixel with the first.
-std::uint32_t patternAt(int x, int y, std::uint32_t variant) {
-  const auto checksum = static_cast<std::uint32_t>(x * 7 + y * 3 + 0xA5) & 0xFF;
-  return ((std::uint32_t(x) << 16 | std::uint32_t(y) << 8 | checksum) ^ variant) & colourMask;
-}
-constexpr std::uint32_t firstPattern = 0, secondPattern = 0x808080;
-
-// A topmost borderless window at the screen's top-left showing the pattern.
-class PatternWindow {
- public:
-  PatternWindow() : pixels_(std::size_t(patternSide) * patternSide) {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
-    type.lpfnWndProc = &PatternWindow::windowProc;
-    type.hInstance = GetModuleHandleW(nullptr);
-    type.lpszClassName = L"LumarinE2EPattern";
-    RegisterClassExW(&type);
-    window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, type.lpszClassName, L"pattern",
-                              WS_POPUP, 0, 0, patternSide, patternSide, nullptr, nullptr, type.hInstance, nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  }
-  PatternWindow(const PatternWindow&) = delete;
-  PatternWindow& operator=(const PatternWindow&) = delete;
-  ~PatternWindow() { DestroyWindow(window_); }
-
-  // Shows the pattern at (left, top) and waits until the screen shows it.
-  bool show(std::uint32_t variant, int left = 0, int top = 0) {
-    for (int y = 0; y < patternSide; ++y)
-      for (int x = 0; x < patternSide; ++x) pixels_[std::size_t(y) * patternSide + x] = patternAt(x, y, variant);
-    SetWindowPos(window_, HWND_TOPMOST, left, top, patternSide, patternSide, SWP_SHOWWINDOW | SWP_NOACTIVATE);
-    InvalidateRect(window_, nullptr, FALSE);
-    UpdateWindow(window_);
-    return pollUntil([&] { return onScreenAt(left, top); }, 5s);
-  }
-
- private:
-  bool onScreenAt(int left, int top) const {
-    const auto shown = screenPixels({left, top, left + patternSide, top + patternSide});
-    return std::equal(shown.begin(), shown.end(), pixels_.begin());
-  }
-
-  void paint() const {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), patternSide, -patternSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    SetDIBitsToDevice(dc, 0, 0, patternSide, patternSide, 0, 0, 0, patternSide, pixels_.data(), &info, DIB_RGB_COLORS);
-    EndPaint(window_, &paint);
-  }
-
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<PatternWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_PAINT && self) {
-      self->paint();
-      return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-
-  HWND window_ = nullptr;
-  std::vector<std::uint32_t> pixels_;
-};
 
 // The capture of the square around the pick point (0, 0): the pattern where it lies on the
 // screen, black elsewhere.

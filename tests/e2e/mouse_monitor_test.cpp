@@ -170,6 +170,13 @@ TEST_F(MouseMonitorTest, FollowsThePointerAndWritesNothingElseForMoves) {
   EXPECT_EQ(library.get(), &record);
 }
 
+TEST_F(MouseMonitorTest, StartsWithWhereThePointerIsAtRest) {
+  record.x = record.y = -7;
+  ASSERT_EQ(library.begin(&record), 1);
+  EXPECT_EQ(Lmr::loadField(record.x), 300);
+  EXPECT_EQ(Lmr::loadField(record.y), 300);
+}
+
 // The program moves the pick point itself (arrow keys); a pointer at rest must not undo that.
 TEST_F(MouseMonitorTest, LeavesTheProgramsOwnPositionWhileThePointerRests) {
   ASSERT_EQ(library.begin(&record), 1);

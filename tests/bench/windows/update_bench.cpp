@@ -1,6 +1,7 @@
-// Times the magnifier in the Windows layer: the region capture alone against a whole update of the
-// real main window (capture, fish-eye view, present into the panel, swatch and readout texts).
-// Plain timing: many runs of each, medians printed.
+// Times the magnifier in the Windows layer: a whole update of the real main window (capture,
+// fish-eye view, present into the panel, swatch and readout texts) and its parts, beside a floor
+// that does only the unavoidable transfers (the same screen blit into a DIB section and the same
+// blit into the panel, with the screen's context held). Plain timing: interleaved runs, medians.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -8,7 +9,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 #include <functional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,9 +28,14 @@ namespace {
 
 constexpr int runs = 2000;
 constexpr int warmUpRuns = 100;
+constexpr int growthRuns = 10000;
 // Two pick points over differently coloured halves of the backdrop, taken in turn, so that the
 // readout texts change at every update as they do while the pointer moves.
 constexpr Lmr::Point32 pickPoints[2] = {{760, 300}, {1060, 300}};
+
+struct WindowDcHolder {
+  Lmr::win32::WindowDc dc{nullptr};
+};
 
 struct Figures {
   double median = 0, p10 = 0, p90 = 0;
@@ -131,6 +141,46 @@ struct BenchPlatform {
   Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen, rest.history};
 };
 
+// Private memory of this process as Linux counts it (Wine gives no private bytes of its own).
+double privateKiB() {
+  std::ifstream rollup(L"Z:\\proc\\self\\smaps_rollup");
+  std::string line;
+  double total = 0;
+  while (std::getline(rollup, line))
+    if (line.rfind("Private", 0) == 0) total += std::atof(line.c_str() + line.find(':') + 1);
+  return total;
+}
+
+// Kernel handles this process holds, from the system's handle table (Wine's GetProcessHandleCount
+// answers 0).
+struct HandleEntry {
+  ULONG ownerPid;
+  UCHAR objectType, flags;
+  USHORT value;
+  PVOID object;
+  ACCESS_MASK access;
+};
+struct HandleTable {
+  ULONG count;
+  HandleEntry entries[1];
+};
+using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+
+DWORD handleCount() {
+  static const auto query = reinterpret_cast<QuerySystemInformation>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+  constexpr ULONG systemHandleInformation = 16;
+  std::vector<unsigned char> buffer(1 << 20);
+  ULONG needed = 0;
+  while (query && query(systemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) ==
+                      static_cast<LONG>(0xC0000004))  // too small
+    buffer.resize(buffer.size() * 2);
+  const auto* table = reinterpret_cast<const HandleTable*>(buffer.data());
+  DWORD own = 0;
+  for (ULONG i = 0; query && i < table->count; ++i) own += table->entries[i].ownerPid == GetCurrentProcessId();
+  return own;
+}
+
 void pickAt(Lmr::Lumarin& lumarin, int run) {
   const Lmr::Point32 point = pickPoints[run & 1];
   lumarin.mpt.x = point.x;
@@ -155,8 +205,42 @@ int runBenchmarks() {
   auto& screen = platform.screen;
   auto& magnifier = platform.magnifier;
   auto& window = platform.window;
-  const auto swatchColour = [](int run) { return run & 1 ? 0xFF801020u : 0xFF90C0F0u; };
+  // A colour of its own for every run, so the three texts change each time.
+  const auto swatchColour = [](int run) { return 0xFF000000u | ((static_cast<unsigned>(run) * 2654435761u) >> 8); };
+  // The floor: nothing but the two transfers an update cannot do without.
+  WindowDcHolder floorScreen;
+  Lmr::win32::DibSurface floorCapture(Lmr::viewWidth, Lmr::viewWidth);
+  Lmr::win32::WindowDc floorPanel(window.control(Lmr::ui::ControlId::pick_zoom));
+  const auto floorScreenBlit = [&](int run) {
+    const Lmr::Point32 centre = pickPoints[run & 1];
+    BitBlt(floorCapture.dc(), 0, 0, Lmr::viewWidth, Lmr::viewWidth, floorScreen.dc.get(),
+           centre.x - Lmr::halfViewWidth, centre.y - Lmr::halfViewWidth, SRCCOPY);
+    GdiFlush();
+  };
+  const auto floorRound = [&](int run) {
+    floorScreenBlit(run);
+    BitBlt(floorPanel.get(), lumarin.dpi_draw_x, lumarin.dpi_draw_x, Lmr::viewWidth, Lmr::viewWidth,
+           floorCapture.dc(), 0, 0, SRCCOPY);
+  };
+  // A plain edit control of the same size beside the window's own, with nothing of ours in its
+  // way: what a text write costs in itself.
+  const Lmr::Rect32 frame = window.windowRect();
+  HWND bareEdit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
+                                  frame.X + frame.Width + 10, frame.Y, 194, 26, nullptr, nullptr, nullptr, nullptr);
+  // Each timed run follows an untimed one of its own kind, as in the program's loop, where every
+  // capture comes after the previous update's present.
   std::vector<Step> steps{
+      {"floor: screen blit", floorScreenBlit},
+      {"floor: screen blit and panel blit", floorRound, floorRound},
+      {"whole update, colour unchanged",
+       [&](int) {
+         pickAt(lumarin, 0);
+         lumarin.updatePickPreview();
+       },
+       [&](int) {
+         pickAt(lumarin, 0);
+         lumarin.updatePickPreview();
+       }},
       {"region capture 200 x 200",
        [&](int run) {
          Lmr::Point32 centre = pickPoints[run & 1];
@@ -173,18 +257,11 @@ int runBenchmarks() {
          window.setSwatchColour(Lmr::ui::ControlId::color_current, swatchColour(run));
          lumarin.updateTextHexDisplay();
        }},
+      {"floor: SetWindowTextW on a bare edit control",
+       [&](int run) { SetWindowTextW(bareEdit, run & 1 ? L"hsb(350, 78%, 29%)" : L"hsb(210, 59%, 75%)"); }},
       {"one readout text",
        [&](int run) {
          window.setText(Lmr::ui::ControlId::out_hsl, run & 1 ? L"hsb(350, 78%, 29%)" : L"hsb(210, 59%, 75%)");
-       }},
-      {"whole update, colour unchanged",
-       [&](int) {
-         pickAt(lumarin, 0);
-         lumarin.updatePickPreview();
-       },
-       [&](int) {
-         pickAt(lumarin, 0);
-         lumarin.updatePickPreview();
        }},
       {"whole update",
        [&](int run) {
@@ -205,13 +282,37 @@ int runBenchmarks() {
       {"whole-screen capture", [&](int) { Lmr::win32::CopyEntireScreenToBitmap(screenRect); }}};
   timeInterleaved(wholeScreen, runs / 30);
 
+  // No growth: whole updates in a row, the colour changing every time, leave the handles and the
+  // memory where they were after the first ones.
+  for (int run = 0; run < 100; ++run) pickedAt(lumarin, run);
+  const DWORD handlesBefore = handleCount();
+  const double privateBefore = privateKiB();
+  for (int run = 0; run < growthRuns; ++run) {
+    pickedAt(lumarin, run);
+    if (run % 64 == 0) pumpMessages();
+  }
+  std::printf("%d whole updates: handles %lu -> %lu, private memory %.0f -> %.0f KiB\n", growthRuns,
+              static_cast<unsigned long>(handlesBefore), static_cast<unsigned long>(handleCount()), privateBefore,
+              privateKiB());
+
   std::printf("virtual screen %d,%d %dx%d; picked colours #%06X and #%06X\n", screenRect.X, screenRect.Y,
               screenRect.Width, screenRect.Height, pickedAt(lumarin, 0), pickedAt(lumarin, 1));
   for (const Step& step : steps) print(step);
   print(wholeScreen[0]);
-  const double capture = medianOf(steps[0]);
-  std::printf("whole update / region capture: %.2f (colour unchanged %.2f, with repaint %.2f)\n",
-              medianOf(steps[6]) / capture, medianOf(steps[5]) / capture, medianOf(steps[7]) / capture);
+  const auto median = [&](const char* name) {
+    for (const Step& step : steps)
+      if (std::string_view(step.name) == name) return medianOf(step);
+    return 0.0;
+  };
+  const double floor = median("floor: screen blit and panel blit");
+  std::printf("region capture / floor screen blit: %.2f\n",
+              median("region capture 200 x 200") / median("floor: screen blit"));
+  std::printf("whole update, colour unchanged / floor: %.2f (colour changing %.2f, with repaint %.2f)\n",
+              median("whole update, colour unchanged") / floor, median("whole update") / floor,
+              median("whole update and its repaint") / floor);
+  std::printf("one readout text / the bare edit control's text: %.2f\n",
+              median("one readout text") / median("floor: SetWindowTextW on a bare edit control"));
+  DestroyWindow(bareEdit);
   DestroyWindow(backdrop);
   return 0;
 }

@@ -1,0 +1,68 @@
+#include "picking_session.h"
+
+#include <gtest/gtest.h>
+
+#include "colour/colour_text.h"
+
+namespace e2e {
+
+using Lmr::ui::ControlId;
+
+std::wstring hexOf(std::uint32_t colour) { return Lmr::hexText(0xFF000000u | colour); }
+
+PickingSession::PickingSession(const ScratchFolder& folder) {
+  program_.emplace(folder);
+  window_ = program_->waitForMainWindow();
+  if (!window_) return;
+  if (!moveWindowTo(mainWindowPlace.x, mainWindowPlace.y)) ADD_FAILURE() << "the window did not move";
+  if (!pattern_.show(firstPattern)) ADD_FAILURE() << "the pattern did not show";
+}
+
+PickingSession::~PickingSession() {
+  if (!window_) return;
+  closeWindow(window_);
+  EXPECT_EQ(program_->waitForExit(), 0u);
+}
+
+bool PickingSession::picking() const { return (GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+bool PickingSession::pickingBecomes(bool on) const {
+  return pollUntil([&] { return picking() == on; }, 3s);
+}
+
+void PickingSession::pressKey(WORD key) const {
+  const UINT scanCode = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+  PostMessageW(window_, WM_KEYDOWN, key, static_cast<LPARAM>(1 | scanCode << 16));
+  PostMessageW(window_, WM_KEYUP, key, static_cast<LPARAM>(1 | scanCode << 16 | 0xC0000000u));
+}
+
+bool PickingSession::hexShows(std::uint32_t colour, Clock::duration limit) const {
+  const std::wstring expected = hexOf(colour);
+  return pollUntil([&] { return text(ControlId::out_hex) == expected; }, limit);
+}
+
+bool PickingSession::pickPatternAt(int x, int y) {
+  pressKey(VK_RETURN);
+  if (!pickingBecomes(true) || !pointerTo(x, y) || !hexShows(patternAt(x, y, firstPattern))) return false;
+  pressKey(VK_RETURN);
+  return pickingBecomes(false);
+}
+
+POINT PickingSession::centreOf(ControlId id) const {
+  RECT box;
+  GetWindowRect(control(id), &box);
+  return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+}
+
+bool PickingSession::moveWindowTo(int left, int top) const {
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return pollUntil(
+      [&] {
+        RECT frame;
+        GetWindowRect(window_, &frame);
+        return frame.left == left && frame.top == top;
+      },
+      5s);
+}
+
+}  // namespace e2e
