@@ -68,7 +68,7 @@ bool Lumarin::Lumarin_Load() {
   sourceRect = {0, 0, viewWidth, viewWidth};
   g_pick_clr = initialPickColour;
   computeFishEye();
-  // The tray icon is added here.
+  initTrayIcon();
   bInitialized = true;
   window.setTopmost(false);
   return true;

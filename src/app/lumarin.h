@@ -2,13 +2,15 @@
 // The main window's behaviour: start-up, the load step, and the handlers its controls are wired
 // to. Its members are defined by subsystem: start-up here (app/lumarin.cpp), the readouts in
 // colour/readouts.cpp, the history in colour/colour_history.cpp, the magnifier in
-// pick/magnifier.cpp, pick mode in pick/pick_mode.cpp.
+// pick/magnifier.cpp, pick mode in pick/pick_mode.cpp, the snapshot window in pick/snapshot.cpp,
+// the window's messages and life in app/window_life.cpp.
 #include <cstdint>
 #include <memory>
 #include <string_view>
 
 #include "app/options.h"
 #include "app/platform_ports.h"
+#include "app/window_messages.h"
 #include "colour/argb.h"
 #include "pick/command_keys.h"
 #include "pick/fish_eye.h"
@@ -41,10 +43,20 @@ class Lumarin {
   // Paint: once loading has finished, the magnifier panel shows the last view again.
   void paintLastView();
 
-  // Window events.
-  void Lumarin_FormClosing() {}
-  void Lumarin_Resize() {}
+  // The window's messages, the tray icon, minimising and closing (app/window_life.cpp).
+  void WndProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+  void initTrayIcon();
+  // True when the close is cancelled (the window is hidden or minimised instead).
+  bool Lumarin_FormClosing(CloseReason reason);
+  void Lumarin_Resize();
   void Lumarin_Move();
+
+  // The snapshot window (pick/snapshot.cpp).
+  void initScreenshotPreviewWindow();
+  void freezeScreen();
+  void hideScreenshot();
+  void snapshotPressed();
+  void quitFromSnapshot();
 
   // Pick mode (pick/pick_mode.cpp).
   void togglePicking();
@@ -124,10 +136,13 @@ class Lumarin {
   void endPicking();
   void runCommandKey(CommandKeyAction action);
   void movePickPoint(std::int32_t dx, std::int32_t dy);
+  void trayMenuCommand(std::uint16_t command);
+  void trayIconInput(std::intptr_t mouseMessage);
 
   Platform& platform_;
   bool startedUp_ = false;
   bool pickingAtPress_ = false;  // pick mode was on when PICK was last pressed
+  std::uint32_t trayRestarted_ = 0;  // the message of a restarted tray
 
   static bool instanceCreated;
   static Lumarin* selfInstance;

@@ -11,6 +11,8 @@
 #include "app/ports/process_port.h"
 #include "app/ports/screen_port.h"
 #include "app/ports/settings_port.h"
+#include "app/ports/snapshot_port.h"
+#include "app/ports/tray_port.h"
 
 namespace Lmr {
 
@@ -25,6 +27,8 @@ struct Platform {
   OptionsDialogPort& optionsDialog;
   ScreenPort& screen;
   HistoryDialogPort& historyDialog;
+  TrayPort& tray;
+  SnapshotPort& snapshot;
 };
 
 }  // namespace Lmr

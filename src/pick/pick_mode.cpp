@@ -49,7 +49,7 @@ void Lumarin::startPicking() {
   is_picking = true;
   threadLoopCount = 0;
   uMyTimerId = window.startTimer(pickPeriodMs);
-  // With the screenshot setting on, the screen is frozen here.
+  if (settingOn(Setting::pick_from_snapshot)) freezeScreen();
   window.restore();
   window.activate();
   window.bringToForeground();
@@ -64,7 +64,7 @@ void Lumarin::endPicking() {
   window.stopTimer(uMyTimerId);
   platform_.mouse.end();
   storeField(mpt.clicked, std::uint8_t{0});
-  // The screenshot window, once made, is hidden here.
+  hideScreenshot();
   window.restore();
   window.activate();
   platform_.process.sleepFor(endSettleMs);

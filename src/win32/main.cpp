@@ -20,6 +20,8 @@
 #include "win32/process_services.h"
 #include "win32/screen_capture.h"
 #include "win32/settings_registry.h"
+#include "win32/snapshot_window.h"
+#include "win32/tray_icon.h"
 
 namespace {
 
@@ -69,8 +71,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Lmr::win32::OptionsDialog optionsDialog(window);
   Lmr::win32::ScreenCapture screen;
   Lmr::win32::HistoryDialog historyDialog(window);
-  Lmr::Platform platform{process,   settings,      mouse,         window, magnifier,
-                         clipboard, colourChooser, optionsDialog, screen, historyDialog};
+  Lmr::win32::TrayIcon tray(window);
+  Lmr::win32::SnapshotWindow snapshot;
+  Lmr::Platform platform{process,       settings, mouse,  window, magnifier,     clipboard, colourChooser,
+                         optionsDialog, screen,   historyDialog, tray, snapshot};
   Lmr::runProcess(args, platform);
   return 0;
 }

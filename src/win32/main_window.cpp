@@ -178,6 +178,9 @@ void MainWindow::loadIcon(std::wstring_view fileName) {
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The program's own dispatch sees every message first (paint, timer, tray, menu commands);
+  // the controls' notifications are the window's to sort out below.
+  if (handlers_ && (message != WM_COMMAND || lParam == 0)) handlers_->WndProc(message, wParam, static_cast<std::intptr_t>(lParam));
   switch (message) {
     case WM_GETMINMAXINFO: {
       if (windowSize_.width == 0) break;
@@ -205,12 +208,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    case WM_PAINT:
-      if (handlers_) handlers_->paintLastView();
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_CLOSE) closingByUser_ = true;
       break;
-    case WM_TIMER:
-      if (handlers_) handlers_->updatePickPreviewWrapper();
-      break;
+    case WM_CLOSE:
+      requestClose();
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) endSession();
+      return 0;
     case WM_MOVE:
       if (handlers_) handlers_->Lumarin_Move();
       break;

@@ -41,6 +41,9 @@ class MainWindow final : public MainWindowPort {
   void setFishEyeValue(int value) override;
   bool defaultCommandKey(std::int32_t keyData) override;
   void restore() override;
+  void hide() override;
+  void minimize() override;
+  int clientWidth() override;
   void activate() override;
   void bringToForeground() override;
   std::uint32_t startTimer(std::uint32_t periodMs) override;
@@ -73,6 +76,10 @@ class MainWindow final : public MainWindowPort {
   void handleCommand(ui::ControlId id, int notification);
   static std::size_t swatchIndex(ui::ControlId swatch);
   void forgetShownText(ui::ControlId field);
+
+  // Closing (main_window_visibility.cpp).
+  void requestClose();
+  void endSession();
 
   // Keys (main_window_loop.cpp).
   bool isOwnKeyPress(const MSG& message) const;
@@ -107,6 +114,7 @@ class MainWindow final : public MainWindowPort {
   std::array<std::optional<std::wstring>, 17> shownTexts_{};  // as last read, until a field changes
   HWND hoveredControl_ = nullptr;
   ui::Size windowSize_{};
+  bool closingByUser_ = false;  // the close comes from the title bar, the system menu or Alt+F4
 };
 
 }  // namespace Lmr::win32

@@ -1,5 +1,6 @@
-// How the main window shows itself: shown, restored, active, in front, always on top, and the
-// timer that drives pick mode.
+// How the main window shows itself: shown, restored, hidden, minimised, active, in front, always
+// on top; how it closes; and the timer that drives pick mode.
+#include "app/lumarin.h"
 #include "win32/control_ids.h"
 #include "win32/main_window.h"
 
@@ -25,6 +26,32 @@ void MainWindow::show() {
 
 // Also shows a hidden window.
 void MainWindow::restore() { ShowWindow(window_, SW_RESTORE); }
+
+void MainWindow::hide() { ShowWindow(window_, SW_HIDE); }
+
+void MainWindow::minimize() { ShowWindow(window_, SW_MINIMIZE); }
+
+int MainWindow::clientWidth() {
+  RECT client{};
+  GetClientRect(window_, &client);
+  return client.right - client.left;
+}
+
+// A close the user asked for goes through WM_SYSCOMMAND first; any other WM_CLOSE comes from
+// another program (a task manager, say). Unless the program keeps the window, it is destroyed,
+// which ends the message loop.
+void MainWindow::requestClose() {
+  const CloseReason reason = closingByUser_ ? CloseReason::UserClosing : CloseReason::TaskManagerClosing;
+  closingByUser_ = false;
+  if (handlers_ && handlers_->Lumarin_FormClosing(reason)) return;
+  DestroyWindow(window_);
+}
+
+// The session ends: the program goes whatever the settings say.
+void MainWindow::endSession() {
+  if (handlers_) handlers_->Lumarin_FormClosing(CloseReason::WindowsShutDown);
+  DestroyWindow(window_);
+}
 
 void MainWindow::activate() { SetActiveWindow(window_); }
 

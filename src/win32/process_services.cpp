@@ -35,6 +35,8 @@ void ProcessServices::showMessage(std::wstring_view text, std::wstring_view capt
   MessageBoxW(nullptr, std::wstring(text).c_str(), std::wstring(caption).c_str(), MB_OK);
 }
 
+void ProcessServices::quit() { PostQuitMessage(0); }
+
 void ProcessServices::sleepFor(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0)); }
 
 }  // namespace Lmr::win32

@@ -13,6 +13,7 @@ class ProcessServices final : public ProcessPort {
   bool fileExists(std::wstring_view name) override;
   void showMessage(std::wstring_view text, std::wstring_view caption) override;
   void sleepFor(int milliseconds) override;
+  void quit() override;
 
  private:
   KernelHandle instanceMarker_;  // held until the process ends

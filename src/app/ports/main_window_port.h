@@ -55,6 +55,10 @@ class MainWindowPort {
 
   // Shows the window in its restored state, also when it is hidden or minimised.
   virtual void restore() = 0;
+  virtual void hide() = 0;
+  virtual void minimize() = 0;
+  // Width of the client area: 0 while the window is minimised.
+  virtual int clientWidth() = 0;
   // Makes it the active window of the program.
   virtual void activate() = 0;
   // Brings its top-level window in front of other programs' windows.

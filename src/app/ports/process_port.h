@@ -17,6 +17,8 @@ class ProcessPort {
   virtual void enterProgramDirectory() = 0;
   virtual bool fileExists(std::wstring_view name) = 0;
   virtual void showMessage(std::wstring_view text, std::wstring_view caption) = 0;
+  // Ends the main message loop, and with it the program, with exit code 0.
+  virtual void quit() = 0;
   // Waits `milliseconds` on the calling thread; 0 only gives the processor away once.
   virtual void sleepFor(int milliseconds) = 0;
 };

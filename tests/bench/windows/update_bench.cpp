@@ -138,7 +138,7 @@ struct BenchPlatform {
   Lmr::win32::MainWindow window{GetModuleHandleW(nullptr)};
   Lmr::win32::MagnifierSurface magnifier{window};
   Lmr::win32::ScreenCapture screen;
-  Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen, rest.history};
+  Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen, rest.history, rest, rest.snapshot};
 };
 
 // Private memory of this process as Linux counts it (Wine gives no private bytes of its own).

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -51,8 +52,31 @@ struct FakeHistoryDialog : HistoryDialogPort {
   void close() override { calls.push_back("history closed"); }
 };
 
+// The snapshot window over a virtual screen with a monitor left of the primary one.
+struct FakeSnapshotWindow : SnapshotPort {
+  explicit FakeSnapshotWindow(std::vector<std::string>& callLog) : calls(callLog) {}
+  std::vector<std::string>& calls;
+  bool captures = true;
+  Rect32 virtualScreen{-1920, 0, 3200, 1080};
+  Rect32 placedAt{};
+
+  void create() override { calls.push_back("snapshot create"); }
+  void hide() override { calls.push_back("snapshot hide"); }
+  bool captureScreen() override {
+    calls.push_back("snapshot capture");
+    return captures;
+  }
+  Rect32 screenRect() override { return virtualScreen; }
+  void show() override { calls.push_back("snapshot show"); }
+  void moveTo(const Rect32& area) override {
+    calls.push_back("snapshot move");
+    placedAt = area;
+  }
+  void drawPicture() override { calls.push_back("snapshot draw"); }
+};
+
 struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPort, MagnifierPort, ClipboardPort,
-                      ColourChooserPort, OptionsDialogPort, ScreenPort {
+                      ColourChooserPort, OptionsDialogPort, ScreenPort, TrayPort {
   std::vector<std::string> calls;
   std::vector<std::wstring> messages;
   std::set<std::wstring> missingFiles;
@@ -99,6 +123,13 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   std::uint32_t nextTimerId = 41;
   std::vector<std::uint32_t> runningTimers;
   std::function<void()> onBegin;
+  int clientWide = 300;
+  bool optionsVisible = false;
+
+  // Tray and snapshot window.
+  std::vector<std::wstring> menuTexts;
+  std::vector<std::uint16_t> menuCommands;
+  FakeSnapshotWindow snapshot{calls};
 
   FakeHistoryDialog history{calls};
 
@@ -117,6 +148,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
     messages.emplace_back(text);
   }
   void sleepFor(int milliseconds) override { log("sleep " + std::to_string(milliseconds)); }
+  void quit() override { log("quit"); }
 
   void deleteSettings() override { log("delete settings"); }
   SettingsRead readValue(std::wstring_view name) override {
@@ -161,6 +193,9 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   void setFishEyeValue(int value) override { fishEyeShown = value; }
   bool defaultCommandKey(std::int32_t) override { return commandKeyTaken; }
   void restore() override { log("restore"); }
+  void hide() override { log("hide"); }
+  void minimize() override { log("minimize"); }
+  int clientWidth() override { return clientWide; }
   void activate() override { log("activate"); }
   void bringToForeground() override { log("foreground"); }
   std::uint32_t startTimer(std::uint32_t periodMs) override {
@@ -194,7 +229,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   void setAboutText(std::wstring_view text) override { aboutText = text; }
   bool isChecked(Setting setting) override { return checks[setting]; }
   void setChecked(Setting setting, bool checked) override { checks[setting] = checked; }
-  bool visible() override { return false; }
+  bool visible() override { return optionsVisible; }
   void showModal() override { log("options shown"); }
   void close() override { log("options closed"); }
   void focus() override {}
@@ -210,7 +245,22 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
     return {reinterpret_cast<const std::uint8_t*>(captured.data()), viewWidth, viewWidth, viewWidth * 4};
   }
 
-  Platform platform() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this, history}; }
+  void addIcon() override { log("add icon"); }
+  void removeIcon() override { log("remove icon"); }
+  void openMenu(std::span<const TrayMenuItem> items) override {
+    log("menu");
+    menuTexts.clear();
+    menuCommands.clear();
+    for (const auto& item : items) {
+      menuTexts.emplace_back(item.text);
+      menuCommands.push_back(item.command);
+    }
+  }
+  std::uint32_t trayRestartedMessage() override { return 0xC123; }
+
+  Platform platform() {
+    return {*this, *this, *this, *this, *this, *this, *this, *this, *this, history, *this, snapshot};
+  }
 };
 
 }  // namespace Lmr::testing

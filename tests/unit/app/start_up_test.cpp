@@ -41,7 +41,7 @@ TEST(StartUp, AFirstInstanceRunsEveryStepInOrder) {
   const Calls expected = concat({
       {"marker?", "create marker", "enter program directory", "build controls", "title"},
       fileChecks,
-      {"icon", "build options", "build history", "load mouse", "idle picture", "attach panel", "draw last view", "not topmost", "show", "loop"},
+      {"icon", "build options", "build history", "load mouse", "idle picture", "attach panel", "draw last view", "add icon", "not topmost", "show", "loop"},
   });
   EXPECT_EQ(fake.calls, expected);
 }

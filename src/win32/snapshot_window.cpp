@@ -1,0 +1,103 @@
+#include "win32/snapshot_window.h"
+
+#include "app/lumarin.h"
+#include "pick/snapshot.h"
+#include "win32/handles.h"
+
+namespace Lmr::win32 {
+namespace {
+
+constexpr wchar_t snapshotClass[] = L"lmr_prev_class";
+constexpr wchar_t snapshotTitle[] = L"lumarin_preview_window";
+constexpr DWORD snapshotExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+
+void registerSnapshotClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW type{};
+  type.cbSize = sizeof type;
+  type.style = CS_HREDRAW | CS_VREDRAW;
+  type.lpfnWndProc = procedure;
+  type.hInstance = instance;
+  type.hCursor = LoadCursorW(nullptr, IDC_CROSS);
+  type.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+  type.lpszClassName = snapshotClass;
+  RegisterClassExW(&type);  // a second registration changes nothing
+}
+
+}  // namespace
+
+SnapshotWindow::~SnapshotWindow() {
+  if (pick_from_hwnd && IsWindow(pick_from_hwnd)) DestroyWindow(pick_from_hwnd);
+}
+
+void SnapshotWindow::create() {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  registerSnapshotClass(instance, &SnapshotWindow::Lmr_Preview_WndProc);
+  screenRect_ = virtualScreenRect();
+  pick_from_hwnd = CreateWindowExW(snapshotExStyle, snapshotClass, snapshotTitle, WS_POPUP, screenRect_.X,
+                                   screenRect_.Y, screenRect_.Width, screenRect_.Height, nullptr, nullptr, instance,
+                                   nullptr);
+  SetWindowLongPtrW(pick_from_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void SnapshotWindow::hide() {
+  ShowWindow(pick_from_hwnd, SW_HIDE);
+  picture_.reset();
+}
+
+bool SnapshotWindow::captureScreen() {
+  picture_ = CopyEntireScreenToBitmap(screenRect_);
+  return picture_ != nullptr;
+}
+
+void SnapshotWindow::show() { ShowWindow(pick_from_hwnd, SW_SHOW); }
+
+void SnapshotWindow::moveTo(const Rect32& area) {
+  MoveWindow(pick_from_hwnd, area.X, area.Y, area.Width, area.Height, TRUE);
+}
+
+void SnapshotWindow::drawPicture() {
+  if (!picture_) return;
+  WindowDc window(pick_from_hwnd);
+  BitBlt(window.get(), 0, 0, picture_->width(), picture_->height(), picture_->dc(), 0, 0, SRCCOPY);
+}
+
+void SnapshotWindow::repaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(pick_from_hwnd, &paint);
+  if (picture_) {
+    const RECT& area = paint.rcPaint;
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, picture_->dc(), area.left,
+           area.top, SRCCOPY);
+  }
+  EndPaint(pick_from_hwnd, &paint);
+}
+
+LRESULT CALLBACK SnapshotWindow::Lmr_Preview_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<SnapshotWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  // With the picture up, the grey background must not flash in before it is drawn again.
+  if (message == WM_ERASEBKGND && self && self->picture_) return TRUE;
+  Lumarin* lumarin = Lumarin::getInstance();
+  switch (snapshotMessageAction(message, wParam)) {
+    case SnapshotMessage::Default: break;
+    case SnapshotMessage::Ignore: return 0;
+    case SnapshotMessage::Repaint:
+      if (self) {
+        self->repaint();
+        return 0;
+      }
+      break;
+    case SnapshotMessage::Quit:
+      if (lumarin) {
+        lumarin->quitFromSnapshot();
+      } else {
+        PostQuitMessage(0);
+      }
+      return 0;
+    case SnapshotMessage::EndPicking:
+      if (lumarin) lumarin->snapshotPressed();
+      return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace Lmr::win32

@@ -1,0 +1,46 @@
+#include "win32/tray_icon.h"
+
+#include <string>
+
+#include "app/window_messages.h"
+#include "win32/handles.h"
+
+namespace Lmr::win32 {
+
+// The record in its full current size (956 bytes in 32-bit programs, 976 in 64-bit ones).
+void TrayIcon::addIcon() {
+  niData = {};
+  niData.cbSize = sizeof niData;
+  niData.hWnd = owner_.handle();
+  niData.uID = trayIconId;
+  niData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  niData.uCallbackMessage = trayCallbackMessage;
+  niData.hIcon = owner_.icon();
+  Shell_NotifyIconW(NIM_ADD, &niData);
+}
+
+void TrayIcon::removeIcon() {
+  NOTIFYICONDATAW remove{};
+  remove.cbSize = sizeof remove;
+  remove.hWnd = owner_.handle();
+  remove.uID = trayIconId;
+  Shell_NotifyIconW(NIM_DELETE, &remove);
+}
+
+// The owner comes to the foreground first, or a click elsewhere would not close the menu, and
+// the message posted after it lets the menu go away properly (the documented way for tray menus).
+void TrayIcon::openMenu(std::span<const TrayMenuItem> items) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  Menu menu(CreatePopupMenu());
+  for (const TrayMenuItem& item : items)
+    AppendMenuW(menu.get(), MF_STRING, item.command, std::wstring(item.text).c_str());
+  HWND owner = owner_.handle();
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
+  PostMessageW(owner, WM_NULL, 0, 0);
+}
+
+std::uint32_t TrayIcon::trayRestartedMessage() { return RegisterWindowMessageW(L"TaskbarCreated"); }
+
+}  // namespace Lmr::win32
