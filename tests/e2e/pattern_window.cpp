@@ -20,9 +20,19 @@ PatternWindow::PatternWindow() : pixels_(std::size_t(patternSide) * patternSide)
 
 PatternWindow::~PatternWindow() { DestroyWindow(window_); }
 
-bool PatternWindow::show(std::uint32_t variant, int left, int top) {
+void PatternWindow::fill(std::uint32_t variant) {
   for (int y = 0; y < patternSide; ++y)
     for (int x = 0; x < patternSide; ++x) pixels_[std::size_t(y) * patternSide + x] = patternAt(x, y, variant);
+}
+
+void PatternWindow::repaint(std::uint32_t variant) {
+  fill(variant);
+  InvalidateRect(window_, nullptr, FALSE);
+  UpdateWindow(window_);
+}
+
+bool PatternWindow::show(std::uint32_t variant, int left, int top) {
+  fill(variant);
   SetWindowPos(window_, HWND_TOPMOST, left, top, patternSide, patternSide, SWP_SHOWWINDOW | SWP_NOACTIVATE);
   InvalidateRect(window_, nullptr, FALSE);
   UpdateWindow(window_);
@@ -49,6 +59,7 @@ LRESULT CALLBACK PatternWindow::windowProc(HWND window, UINT message, WPARAM wPa
     self->paint();
     return 0;
   }
+  if ((message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) && self) ++self->presses_;
   return DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -29,6 +29,11 @@ class PatternWindow {
 
   // Shows the pattern at (left, top) and waits until the screen shows it.
   bool show(std::uint32_t variant, int left = 0, int top = 0);
+  // Paints another variant where the window stands, without bringing it to the front (what lies
+  // under another window changes).
+  void repaint(std::uint32_t variant);
+  // Presses of a mouse button the window itself received.
+  int presses() const { return presses_; }
   HWND handle() const { return window_; }
 
  private:
@@ -36,8 +41,11 @@ class PatternWindow {
   void paint() const;
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+  void fill(std::uint32_t variant);
+
   HWND window_ = nullptr;
   std::vector<std::uint32_t> pixels_;
+  int presses_ = 0;
 };
 
 }  // namespace e2e
