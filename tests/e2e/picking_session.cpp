@@ -19,7 +19,7 @@ PickingSession::PickingSession(const ScratchFolder& folder) {
 }
 
 PickingSession::~PickingSession() {
-  if (!window_) return;
+  if (!window_ || !program_->running()) return;
   closeWindow(window_);
   EXPECT_EQ(program_->waitForExit(), 0u);
 }

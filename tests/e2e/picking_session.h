@@ -27,6 +27,7 @@ class PickingSession {
   HWND window() const { return window_; }
   HWND control(Lmr::ui::ControlId id) const { return GetDlgItem(window_, static_cast<int>(id)); }
   const Program& program() const { return *program_; }
+  Program& program() { return *program_; }
   PatternWindow& pattern() { return pattern_; }
 
   // Pick mode shows as the window being always on top.

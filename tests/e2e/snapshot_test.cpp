@@ -102,6 +102,19 @@ TEST_F(Snapshot, RefreshFreezesANewPictureWithoutTheOldOneInIt) {
   EXPECT_TRUE(shownOverTheScreen(snapshotWindowOf(session().program())));
 }
 
+TEST_F(Snapshot, EscapeInTheSnapshotWindowEndsTheProgramAndLeavesNoIconInTheTray) {
+  session().pressKey(VK_RETURN);
+  HWND snapshot = nullptr;
+  ASSERT_TRUE(pollUntil([&] { return (snapshot = snapshotWindowOf(session().program())) && IsWindowVisible(snapshot); }, 3s));
+  const HWND tray = FindWindowW(nullptr, L"Wine System Tray");
+  ASSERT_TRUE(tray && IsWindowVisible(tray));
+  PostMessageW(snapshot, WM_KEYDOWN, VK_ESCAPE, 1);
+  const auto code = session().program().waitForExit();
+  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(pollUntil([&] { return !IsWindowVisible(tray); }, 3s)) << "no ghost icon";
+  session_.reset();
+}
+
 TEST(SnapshotOff, WithTheSettingOffNoSnapshotWindowAppears) {
   deleteSettingsKey();
   ScratchFolder folder;
