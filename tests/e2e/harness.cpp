@@ -189,35 +189,6 @@ std::vector<std::uint32_t> screenPixels(const RECT& area) {
   return pixels;
 }
 
-// Wine does not see a Linux child end, so the shell leaves a marker file when the command is done.
-std::optional<std::string> runLinuxCommand(const std::wstring& command, Clock::duration limit) {
-  // Process ids repeat across Wine sessions running side by side; the counter makes it ours.
-  LARGE_INTEGER now{};
-  QueryPerformanceCounter(&now);
-  const std::wstring stem = L"/tmp/lumarin-e2e-command-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                            std::to_wstring(now.QuadPart);
-  const std::wstring outputFile = stem + L".out", doneFile = stem + L".done";
-  std::wstring shell = L"Z:\\bin\\sh -c \"" + command + L" >" + outputFile + L" 2>/dev/null; : >" + doneFile + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, shell.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return std::nullopt;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  const bool done = pollUntil([&] { return std::filesystem::exists(L"Z:" + doneFile); }, limit);
-  std::string output;
-  {
-    std::ifstream in(std::filesystem::path(L"Z:" + outputFile), std::ios::binary);
-    output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  std::error_code ignored;
-  std::filesystem::remove(L"Z:" + outputFile, ignored);
-  std::filesystem::remove(L"Z:" + doneFile, ignored);
-  if (!done) return std::nullopt;
-  return output;
-}
-
 std::wstring linuxClipboardText() {
   const auto utf8 = runLinuxCommand(L"xclip -o -selection clipboard", 5s);
   if (!utf8) return L"(xclip did not answer)";

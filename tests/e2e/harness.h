@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "linux_command.h"
+
 namespace e2e {
 
 using namespace std::chrono_literals;
@@ -79,10 +81,6 @@ void closeWindow(HWND window);
 RECT childRect(HWND child);
 // Screen pixels of a rectangle, as 0x00RRGGBB per pixel, row by row.
 std::vector<std::uint32_t> screenPixels(const RECT& screenRect);
-
-// Runs a command on the Linux side and gives what it printed, or nothing when it did not finish
-// within the limit.
-std::optional<std::string> runLinuxCommand(const std::wstring& command, Clock::duration limit);
 
 // The real pointer, moved and pressed through the X server (xdotool) the way a user's mouse does:
 // the program's mouse monitor and the windows under the pointer see real input. False when

@@ -23,8 +23,15 @@
 #include "win32/magnifier_surface.h"
 #include "win32/main_window.h"
 #include "win32/screen_capture.h"
+#include "interleaved_timing.h"
 
 namespace {
+
+using bench::Step;
+using bench::medianOf;
+using bench::print;
+using bench::privateKiB;
+using bench::pumpMessages;
 
 constexpr int runs = 2000;
 constexpr int warmUpRuns = 100;
@@ -36,69 +43,6 @@ constexpr Lmr::Point32 pickPoints[2] = {{760, 300}, {1060, 300}};
 struct WindowDcHolder {
   Lmr::win32::WindowDc dc{nullptr};
 };
-
-struct Figures {
-  double median = 0, p10 = 0, p90 = 0;
-};
-
-double microsecondsBetween(const LARGE_INTEGER& start, const LARGE_INTEGER& end) {
-  static const double ticksPerMicrosecond = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1e6;
-  }();
-  return static_cast<double>(end.QuadPart - start.QuadPart) / ticksPerMicrosecond;
-}
-
-double percentile(std::vector<double> samples, double share) {
-  const auto at = samples.begin() + static_cast<std::ptrdiff_t>(share * static_cast<double>(samples.size() - 1));
-  std::nth_element(samples.begin(), at, samples.end());
-  return *at;
-}
-
-void pumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-struct Step {
-  Step(const char* stepName, std::function<void(int)> timed, std::function<void(int)> before = {})
-      : name(stepName), run(std::move(timed)), prepare(std::move(before)) {}
-  const char* name;
-  std::function<void(int)> run;
-  std::function<void(int)> prepare;  // untimed, right before each run
-  std::vector<double> samples;
-};
-
-// Times every step once per round, round after round, with the window's messages handled
-// between steps and untimed. Interleaving the steps lets a busy machine slow all of them alike.
-void timeInterleaved(std::vector<Step>& steps, int rounds) {
-  for (int round = -warmUpRuns; round < rounds; ++round)
-    for (Step& step : steps) {
-      if (step.prepare) step.prepare(round);
-      pumpMessages();
-      LARGE_INTEGER start, end;
-      QueryPerformanceCounter(&start);
-      step.run(round & 0x7FFFFFFF);
-      QueryPerformanceCounter(&end);
-      if (round >= 0) step.samples.push_back(microsecondsBetween(start, end));
-    }
-}
-
-Figures figuresOf(const std::vector<double>& samples) {
-  return {percentile(samples, 0.5), percentile(samples, 0.1), percentile(samples, 0.9)};
-}
-
-void print(const Step& step) {
-  const Figures figures = figuresOf(step.samples);
-  std::printf("%-40s median %8.1f us   p10 %8.1f   p90 %8.1f   (%zu runs)\n", step.name, figures.median,
-              figures.p10, figures.p90, step.samples.size());
-}
-
-double medianOf(const Step& step) { return figuresOf(step.samples).median; }
 
 // A backdrop under the pick points: left half dark red, right half light blue.
 LRESULT CALLBACK backdropProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -140,16 +84,6 @@ struct BenchPlatform {
   Lmr::win32::ScreenCapture screen;
   Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen, rest.history, rest, rest.snapshot};
 };
-
-// Private memory of this process as Linux counts it (Wine gives no private bytes of its own).
-double privateKiB() {
-  std::ifstream rollup(L"Z:\\proc\\self\\smaps_rollup");
-  std::string line;
-  double total = 0;
-  while (std::getline(rollup, line))
-    if (line.rfind("Private", 0) == 0) total += std::atof(line.c_str() + line.find(':') + 1);
-  return total;
-}
 
 // Kernel handles this process holds, from the system's handle table (Wine's GetProcessHandleCount
 // answers 0).
@@ -275,12 +209,8 @@ int runBenchmarks() {
          RedrawWindow(window.handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
        }},
   };
-  timeInterleaved(steps, runs);
+  bench::timeInterleaved(steps, runs, warmUpRuns);
 
-  Lmr::Rect32 screenRect;
-  std::vector<Step> wholeScreen{
-      {"whole-screen capture", [&](int) { Lmr::win32::CopyEntireScreenToBitmap(screenRect); }}};
-  timeInterleaved(wholeScreen, runs / 30);
 
   // No growth: whole updates in a row, the colour changing every time, leave the handles and the
   // memory where they were after the first ones.
@@ -295,15 +225,9 @@ int runBenchmarks() {
               static_cast<unsigned long>(handlesBefore), static_cast<unsigned long>(handleCount()), privateBefore,
               privateKiB());
 
-  std::printf("virtual screen %d,%d %dx%d; picked colours #%06X and #%06X\n", screenRect.X, screenRect.Y,
-              screenRect.Width, screenRect.Height, pickedAt(lumarin, 0), pickedAt(lumarin, 1));
+  std::printf("picked colours #%06X and #%06X\n", pickedAt(lumarin, 0), pickedAt(lumarin, 1));
   for (const Step& step : steps) print(step);
-  print(wholeScreen[0]);
-  const auto median = [&](const char* name) {
-    for (const Step& step : steps)
-      if (std::string_view(step.name) == name) return medianOf(step);
-    return 0.0;
-  };
+  const auto median = [&](const char* name) { return medianOf(steps, name); };
   const double floor = median("floor: screen blit and panel blit");
   std::printf("region capture / floor screen blit: %.2f\n",
               median("region capture 200 x 200") / median("floor: screen blit"));
