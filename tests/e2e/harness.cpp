@@ -161,6 +161,17 @@ void pressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
 
 void closeWindow(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
+bool moveWindowTo(HWND window, int left, int top) {
+  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return pollUntil(
+      [&] {
+        RECT frame;
+        GetWindowRect(window, &frame);
+        return frame.left == left && frame.top == top;
+      },
+      5s);
+}
+
 RECT childRect(HWND child) {
   RECT rect;
   GetWindowRect(child, &rect);

@@ -77,6 +77,8 @@ void pressOk(HWND box);
 // Asks the program's main window to close, as its title bar's close button does.
 void closeWindow(HWND window);
 
+// Moves a window of the program and waits until it stands there.
+bool moveWindowTo(HWND window, int left, int top);
 // Child rectangle in its parent's client coordinates.
 RECT childRect(HWND child);
 // Screen pixels of a rectangle, as 0x00RRGGBB per pixel, row by row.

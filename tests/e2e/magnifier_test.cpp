@@ -64,16 +64,7 @@ class Magnifier : public testing::Test {
 
   HWND control(ControlId id) const { return GetDlgItem(window_, static_cast<int>(id)); }
 
-  bool moveMainWindowTo(int left, int top) const {
-    SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return pollUntil(
-        [&] {
-          RECT frame;
-          GetWindowRect(window_, &frame);
-          return frame.left == left && frame.top == top;
-        },
-        5s);
-  }
+  bool moveMainWindowTo(int left, int top) const { return moveWindowTo(window_, left, top); }
 
   // Through the field's arrows, as a click on them would; the program hears the field change.
   void setStrength(int strength) const {

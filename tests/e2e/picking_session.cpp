@@ -54,15 +54,6 @@ POINT PickingSession::centreOf(ControlId id) const {
   return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
 }
 
-bool PickingSession::moveWindowTo(int left, int top) const {
-  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return pollUntil(
-      [&] {
-        RECT frame;
-        GetWindowRect(window_, &frame);
-        return frame.left == left && frame.top == top;
-      },
-      5s);
-}
+bool PickingSession::moveWindowTo(int left, int top) const { return e2e::moveWindowTo(window_, left, top); }
 
 }  // namespace e2e

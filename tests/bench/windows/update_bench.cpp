@@ -215,14 +215,15 @@ int runBenchmarks() {
   // No growth: whole updates in a row, the colour changing every time, leave the handles and the
   // memory where they were after the first ones.
   for (int run = 0; run < 100; ++run) pickedAt(lumarin, run);
+  const double privateBefore = privateKiB();  // first: reading it starts a process of its own
   const DWORD handlesBefore = handleCount();
-  const double privateBefore = privateKiB();
   for (int run = 0; run < growthRuns; ++run) {
     pickedAt(lumarin, run);
     if (run % 64 == 0) pumpMessages();
   }
+  const DWORD handlesAfter = handleCount();
   std::printf("%d whole updates: handles %lu -> %lu, private memory %.0f -> %.0f KiB\n", growthRuns,
-              static_cast<unsigned long>(handlesBefore), static_cast<unsigned long>(handleCount()), privateBefore,
+              static_cast<unsigned long>(handlesBefore), static_cast<unsigned long>(handlesAfter), privateBefore,
               privateKiB());
 
   std::printf("picked colours #%06X and #%06X\n", pickedAt(lumarin, 0), pickedAt(lumarin, 1));

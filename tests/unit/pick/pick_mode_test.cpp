@@ -134,6 +134,10 @@ struct KeyCase {
   Point32 moveBy;
 };
 
+void PrintTo(const KeyCase& key, std::ostream* out) {
+  *out << "key data " << key.keyData << (key.picking ? " while picking" : " while idle");
+}
+
 class PickModeKeys : public PickMode, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(PickModeKeys, TheKeyTableComparesTheWholeKey) {
