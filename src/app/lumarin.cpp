@@ -33,11 +33,10 @@ Lumarin* Lumarin::getInstance() { return selfInstance; }
 
 // False when another instance runs: its window has been brought forward and this one must end.
 bool Lumarin::guardSingleInstance() {
+  // Opening the marker first and creating it after would let two starts in the same instant both
+  // pass; creating it is the test.
   ProcessPort& process = platform_.process;
-  if (!process.instanceMarkerExists(singleInstanceMutexName)) {
-    process.createInstanceMarker(singleInstanceMutexName);
-    return true;
-  }
+  if (process.createInstanceMarker(singleInstanceMutexName)) return true;
   process.bringWindowForward(productName);
   return false;
 }

@@ -17,7 +17,6 @@ namespace {
 using ui::ControlId;
 using ui::ControlKind;
 
-constexpr wchar_t mainWindowClass[] = L"LumarinMainWindow";
 constexpr wchar_t panelClass[] = L"LumarinPanel";
 constexpr DWORD mainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD mainWindowExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
@@ -36,7 +35,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::registerClasses(HINSTANCE instance) {
-  registerRoutedClass<MainWindow>(instance, mainWindowClass);
+  registerRoutedClass<MainWindow>(instance, mainWindowClassName);
 
   WNDCLASSEXW panel{};
   panel.cbSize = sizeof panel;
@@ -62,7 +61,7 @@ void MainWindow::buildControls(Lumarin& handlers) {
 }
 
 void MainWindow::createWindow() {
-  window_ = CreateWindowExW(mainWindowExStyle, mainWindowClass, L"Lumarin", mainWindowStyle, CW_USEDEFAULT,
+  window_ = CreateWindowExW(mainWindowExStyle, mainWindowClassName, L"Lumarin", mainWindowStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 400, 600, nullptr, nullptr, instance_, this);
 }
 

@@ -17,6 +17,8 @@
 
 namespace Lmr::win32 {
 
+inline constexpr wchar_t mainWindowClassName[] = L"LumarinMainWindow";
+
 class MainWindow final : public MainWindowPort {
  public:
   explicit MainWindow(HINSTANCE instance);

@@ -2,21 +2,20 @@
 
 #include <string>
 
+#include "win32/main_window.h"
 #include "win32/program_folder.h"
 
 namespace Lmr::win32 {
 
-bool ProcessServices::instanceMarkerExists(std::wstring_view name) {
-  KernelHandle existing(OpenMutexW(MUTEX_ALL_ACCESS, FALSE, std::wstring(name).c_str()));
-  return static_cast<bool>(existing);
-}
-
-void ProcessServices::createInstanceMarker(std::wstring_view name) {
+bool ProcessServices::createInstanceMarker(std::wstring_view name) {
   instanceMarker_.reset(CreateMutexW(nullptr, FALSE, std::wstring(name).c_str()));
+  return !instanceMarker_ || GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
+// By the main window's class as well as its title: a folder window named "Lumarin" must not be
+// what a second start restores.
 void ProcessServices::bringWindowForward(std::wstring_view title) {
-  const HWND window = FindWindowW(nullptr, std::wstring(title).c_str());
+  const HWND window = FindWindowW(mainWindowClassName, std::wstring(title).c_str());
   if (!window) return;
   ShowWindow(window, SW_RESTORE);
   SetActiveWindow(window);

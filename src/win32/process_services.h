@@ -6,8 +6,7 @@ namespace Lmr::win32 {
 
 class ProcessServices final : public ProcessPort {
  public:
-  bool instanceMarkerExists(std::wstring_view name) override;
-  void createInstanceMarker(std::wstring_view name) override;
+  bool createInstanceMarker(std::wstring_view name) override;
   void bringWindowForward(std::wstring_view title) override;
   void enterProgramDirectory() override;
   bool fileExists(std::wstring_view name) override;

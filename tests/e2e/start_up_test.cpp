@@ -1,6 +1,9 @@
 // Start-up of the real program: switches, the single instance, required files, the load step.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "harness.h"
 
 namespace {
@@ -80,6 +83,66 @@ TEST_F(StartUp, ASecondStartRestoresAHiddenFirstInstanceAndEnds) {
   EXPECT_FALSE(IsIconic(window));
   closeWindow(window);
   EXPECT_EQ(first.waitForExit(), 0u);
+}
+
+// A folder window of another program titled "Lumarin" is not what a second start restores.
+TEST_F(StartUp, ASecondStartRestoresOurWindowNotAnotherOneOfTheSameTitle) {
+  WNDCLASSEXW folderClass{};
+  folderClass.cbSize = sizeof folderClass;
+  folderClass.lpfnWndProc = DefWindowProcW;
+  folderClass.hInstance = GetModuleHandleW(nullptr);
+  folderClass.lpszClassName = L"LumarinE2EFolderWindow";
+  RegisterClassExW(&folderClass);
+  Program first(folder);
+  HWND window = first.waitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_HIDE);
+  ASSERT_TRUE(pollUntil([&] { return !IsWindowVisible(window); }, 5s));
+  // Made after ours, so a search by title alone meets it first.
+  HWND folderWindow = CreateWindowExW(0, folderClass.lpszClassName, L"Lumarin", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                                      nullptr, nullptr, folderClass.hInstance, nullptr);
+  ASSERT_EQ(FindWindowW(nullptr, L"Lumarin"), folderWindow);
+
+  Program second(folder);
+  EXPECT_EQ(second.waitForExit(), 0u);
+  EXPECT_TRUE(pollUntil([&] { return IsWindowVisible(window) != FALSE; }, 5s));
+  pumpMessagesFor(200ms);
+  EXPECT_FALSE(IsWindowVisible(folderWindow)) << "the other window stays as it was";
+  DestroyWindow(folderWindow);
+  closeWindow(window);
+  EXPECT_EQ(first.waitForExit(), 0u);
+}
+
+// Ten starts in the same instant: one runs with one main window, every other ends with 0.
+TEST_F(StartUp, TenSimultaneousStartsLeaveOneInstance) {
+  std::vector<std::unique_ptr<Program>> starts;
+  for (int i = 0; i < 10; ++i) starts.push_back(std::make_unique<Program>(folder));
+  std::size_t ended = 0;
+  pollUntil(
+      [&] {
+        ended = 0;
+        for (const auto& start : starts) ended += !start->running();
+        return ended == starts.size() - 1;
+      },
+      30s);
+  EXPECT_EQ(ended, starts.size() - 1);
+  Program* survivor = nullptr;
+  for (const auto& start : starts) {
+    if (start->running()) {
+      survivor = start.get();
+    } else {
+      EXPECT_EQ(start->waitForExit(0s), 0u);
+    }
+  }
+  ASSERT_NE(survivor, nullptr);
+  HWND window = survivor->waitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  std::size_t mainWindows = 0;
+  for (const auto& start : starts)
+    for (HWND each : start->topLevelWindows()) mainWindows += className(each) == L"LumarinMainWindow";
+  EXPECT_EQ(mainWindows, 1u);
+  closeWindow(window);
+  EXPECT_EQ(survivor->waitForExit(), 0u);
 }
 
 TEST_F(StartUp, EachMissingFileIsNamedAndEndsTheProgram) {

@@ -7,11 +7,11 @@ namespace Lmr {
 class ProcessPort {
  public:
   virtual ~ProcessPort() = default;
-  // True when the named object of a running instance exists.
-  virtual bool instanceMarkerExists(std::wstring_view name) = 0;
-  // Creates the named object and holds it until the process ends.
-  virtual void createInstanceMarker(std::wstring_view name) = 0;
-  // Finds a top-level window by its title; restores (also from hidden), activates, brings it to
+  // Creates the named object and holds it until the process ends, in one step that no other start
+  // can come between. False when it already existed: another instance is running. A marker that
+  // cannot be made at all counts as made (start-up goes on as a first instance).
+  virtual bool createInstanceMarker(std::wstring_view name) = 0;
+  // Finds the program's main window (its window class) by its title; restores (also from hidden), activates, brings it to
   // the foreground and repaints it. Nothing happens when there is none.
   virtual void bringWindowForward(std::wstring_view title) = 0;
   virtual void enterProgramDirectory() = 0;

@@ -135,8 +135,10 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
 
   void log(std::string what) { calls.push_back(std::move(what)); }
 
-  bool instanceMarkerExists(std::wstring_view) override { log("marker?"); return markerExists; }
-  void createInstanceMarker(std::wstring_view) override { log("create marker"); }
+  bool createInstanceMarker(std::wstring_view) override {
+    log("create marker");
+    return !markerExists;
+  }
   void bringWindowForward(std::wstring_view) override { log("bring forward"); }
   void enterProgramDirectory() override { log("enter program directory"); }
   bool fileExists(std::wstring_view name) override {
