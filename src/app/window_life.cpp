@@ -1,7 +1,6 @@
 // The main window's life: its message dispatch, the tray icon and its menu, minimising and
 // closing, and the ways the program ends.
 #include "app/lumarin.h"
-#include "app/window_messages.h"
 
 namespace Lmr {
 namespace {

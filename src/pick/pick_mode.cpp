@@ -15,7 +15,6 @@ constexpr int endSettleMs = 100;
 // Window-move picking samples this far above and left of the window's outer corner.
 constexpr std::int32_t windowMovePickOffset = 12;
 
-
 // A coordinate or strength moved by a step, without overflow: arrow keys may push the point past
 // the screen (the next capture pulls it back), and the wheel may gather any number of steps
 // before the strength is clamped.

@@ -1,8 +1,8 @@
 #include "ui/history_layout.h"
 
 #include <array>
-#include <stdexcept>
 
+#include "ui/control_table.h"
 #include "ui/nested_tab_order.h"
 
 namespace Lmr::ui {
@@ -28,11 +28,7 @@ constexpr std::array<HistoryControlId, 3> kStacking{I::preview, I::prev_clr, I::
 
 std::span<const HistoryControlSpec> historyControls() { return kControls; }
 
-const HistoryControlSpec& historyControlSpec(HistoryControlId id) {
-  for (const auto& control : kControls)
-    if (control.id == id) return control;
-  throw std::out_of_range("unknown history control");
-}
+const HistoryControlSpec& historyControlSpec(HistoryControlId id) { return specWithId<HistoryControlSpec>(kControls, id); }
 
 std::span<const HistoryControlId> historyStackingOrder() { return kStacking; }
 

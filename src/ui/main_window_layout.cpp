@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
+
+#include "ui/control_table.h"
 
 namespace Lmr::ui {
 namespace {
@@ -62,11 +63,7 @@ TabOrder buildTabOrder() {
 
 std::span<const ControlSpec> mainWindowControls() { return kControls; }
 
-const ControlSpec& controlSpec(ControlId id) {
-  for (const auto& control : kControls)
-    if (control.id == id) return control;
-  throw std::out_of_range("unknown control");
-}
+const ControlSpec& controlSpec(ControlId id) { return specWithId<ControlSpec>(kControls, id); }
 
 std::span<const ControlId> stackingOrder() { return kStacking; }
 

@@ -1,8 +1,8 @@
 #include "ui/options_layout.h"
 
 #include <array>
-#include <stdexcept>
 
+#include "ui/control_table.h"
 #include "ui/nested_tab_order.h"
 
 namespace Lmr::ui {
@@ -40,11 +40,7 @@ constexpr std::array<OptionsControlSpec, 17> kControls{{
 
 std::span<const OptionsControlSpec> optionsControls() { return kControls; }
 
-const OptionsControlSpec& optionsControlSpec(OptionsControlId id) {
-  for (const auto& control : kControls)
-    if (control.id == id) return control;
-  throw std::out_of_range("unknown options control");
-}
+const OptionsControlSpec& optionsControlSpec(OptionsControlId id) { return specWithId<OptionsControlSpec>(kControls, id); }
 
 bool takesFocus(OptionsControlKind kind) {
   return kind == K::CheckBox || kind == K::LinkLabel || kind == K::Button;

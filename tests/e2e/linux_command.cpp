@@ -44,4 +44,11 @@ std::optional<std::string> runLinuxCommand(const std::wstring& command, std::chr
   return output;
 }
 
+std::wstring forEachWineProcessOf(const std::wstring& exeName, const std::wstring& command) {
+  // The bracket keeps pgrep from finding the shell that runs it.
+  const std::wstring pattern = L"[" + exeName.substr(0, 1) + L"]" + exeName.substr(1);
+  return L"for p in $(pgrep -f '" + pattern + L"'); do readlink /proc/$p/exe | grep -q wine && { " + command +
+         L"; }; done";
+}
+
 }  // namespace e2e

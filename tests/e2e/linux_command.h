@@ -12,4 +12,8 @@ namespace e2e {
 // finish within the limit. The shell's parent is the calling process.
 std::optional<std::string> runLinuxCommand(const std::wstring& command, std::chrono::steady_clock::duration limit);
 
+// A shell command that runs `command` for each Wine process running the program file `exeName`,
+// with the process's Linux id in $p. Scripts and shells that only name the file are left out.
+std::wstring forEachWineProcessOf(const std::wstring& exeName, const std::wstring& command);
+
 }  // namespace e2e

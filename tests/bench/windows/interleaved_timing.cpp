@@ -69,13 +69,10 @@ double memoryKiB(std::string_view field) {
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring name = self;
   name = name.substr(name.find_last_of(L"\\/") + 1);
-  // The bracket keeps pgrep from finding the shell that runs it.
-  const std::wstring pattern = L"[" + name.substr(0, 1) + L"]" + name.substr(1);
-  const auto out = e2e::runLinuxCommand(L"for p in $(pgrep -f '" + pattern +
-                                            L"'); do readlink /proc/$p/exe | grep -q wine && "
-                                            L"awk '/^" + std::wstring(field.begin(), field.end()) +
-                                            L"/ {s+=$2} END {print s}' /proc/$p/smaps_rollup; done",
-                                        std::chrono::seconds(5));
+  const auto out = e2e::runLinuxCommand(
+      e2e::forEachWineProcessOf(name, L"awk '/^" + std::wstring(field.begin(), field.end()) +
+                                          L"/ {s+=$2} END {print s}' /proc/$p/smaps_rollup"),
+      std::chrono::seconds(5));
   return out ? std::atof(out->c_str()) : -1;
 }
 

@@ -47,12 +47,10 @@ struct LinuxUsage {
 // memory (clean and dirty). Wine answers GetProcessMemoryInfo for another process with its swap
 // use as the private bytes, so they are read here.
 LinuxUsage linuxUsage(const std::wstring& exe) {
-  // The bracket keeps pgrep from finding the shell that runs it.
-  const std::wstring pattern = L"[" + exe.substr(0, 1) + L"]" + exe.substr(1);
   const auto out = runLinuxCommand(
-      L"for p in $(pgrep -f '" + pattern +
-          L"'); do echo $(awk '{print $14+$15}' /proc/$p/stat) $(awk '/VmRSS/ {print $2}' /proc/$p/status) "
-          L"$(awk '/^Private/ {s+=$2} END {print s}' /proc/$p/smaps_rollup) $(getconf CLK_TCK); done",
+      forEachWineProcessOf(exe, L"echo $(awk '{print $14+$15}' /proc/$p/stat) $(awk '/VmRSS/ {print $2}' "
+                                L"/proc/$p/status) $(awk '/^Private/ {s+=$2} END {print s}' /proc/$p/smaps_rollup) "
+                                L"$(getconf CLK_TCK)"),
       5s);
   double ticks = 0, hz = 100;
   LinuxUsage usage;

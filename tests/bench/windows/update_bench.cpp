@@ -40,10 +40,6 @@ constexpr int growthRuns = 10000;
 // readout texts change at every update as they do while the pointer moves.
 constexpr Lmr::Point32 pickPoints[2] = {{760, 300}, {1060, 300}};
 
-struct WindowDcHolder {
-  Lmr::win32::WindowDc dc{nullptr};
-};
-
 // A backdrop under the pick points: left half dark red, right half light blue.
 LRESULT CALLBACK backdropProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
@@ -142,12 +138,12 @@ int runBenchmarks() {
   // A colour of its own for every run, so the three texts change each time.
   const auto swatchColour = [](int run) { return 0xFF000000u | ((static_cast<unsigned>(run) * 2654435761u) >> 8); };
   // The floor: nothing but the two transfers an update cannot do without.
-  WindowDcHolder floorScreen;
+  Lmr::win32::WindowDc floorScreen(nullptr);
   Lmr::win32::DibSurface floorCapture(Lmr::viewWidth, Lmr::viewWidth);
   Lmr::win32::WindowDc floorPanel(window.control(Lmr::ui::ControlId::pick_zoom));
   const auto floorScreenBlit = [&](int run) {
     const Lmr::Point32 centre = pickPoints[run & 1];
-    BitBlt(floorCapture.dc(), 0, 0, Lmr::viewWidth, Lmr::viewWidth, floorScreen.dc.get(),
+    BitBlt(floorCapture.dc(), 0, 0, Lmr::viewWidth, Lmr::viewWidth, floorScreen.get(),
            centre.x - Lmr::halfViewWidth, centre.y - Lmr::halfViewWidth, SRCCOPY);
     GdiFlush();
   };
