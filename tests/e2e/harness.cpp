@@ -246,6 +246,12 @@ void replaceText(HWND field, const std::wstring& text, WORD releasedKey) {
   sendKey(field, WM_KEYUP, releasedKey, static_cast<LPARAM>(0xC0000001));
 }
 
+void postKeyPress(HWND window, WORD key) {
+  const UINT scanCode = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+  PostMessageW(window, WM_KEYDOWN, key, static_cast<LPARAM>(1 | scanCode << 16));
+  PostMessageW(window, WM_KEYUP, key, static_cast<LPARAM>(1 | scanCode << 16 | 0xC0000000u));
+}
+
 void clickControl(HWND control) {
   PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
   PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
@@ -273,6 +279,19 @@ std::optional<DWORD> readSettingsDword(const wchar_t* name) {
       ERROR_SUCCESS)
     return std::nullopt;
   return value;
+}
+
+std::vector<std::wstring> settingsValueNames() {
+  HKEY opened = nullptr;
+  std::vector<std::wstring> names;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_READ, &opened) != ERROR_SUCCESS) return names;
+  wchar_t name[256];
+  for (DWORD i = 0, length = std::size(name); RegEnumValueW(opened, i, name, &length, nullptr, nullptr, nullptr,
+                                                            nullptr) == ERROR_SUCCESS;
+       ++i, length = std::size(name))
+    names.emplace_back(name, length);
+  RegCloseKey(opened);
+  return names;
 }
 
 }  // namespace e2e

@@ -103,11 +103,15 @@ void typeInto(HWND field, const std::wstring& text);
 void replaceText(HWND field, const std::wstring& text, WORD releasedKey);
 // Clicks a child control with the left button (press and release over it).
 void clickControl(HWND control);
+// A key pressed in a window, as the keyboard delivers it to the window's message loop.
+void postKeyPress(HWND window, WORD key);
 
 // The settings key HKEY_CURRENT_USER\SOFTWARE\Lumarin.
 void deleteSettingsKey();
 bool settingsKeyExists();
 void writeSettingsDword(const wchar_t* name, DWORD value);
 std::optional<DWORD> readSettingsDword(const wchar_t* name);
+// The names of the values under the settings key ("" for its unnamed value); none without a key.
+std::vector<std::wstring> settingsValueNames();
 
 }  // namespace e2e

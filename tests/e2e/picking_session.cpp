@@ -30,11 +30,7 @@ bool PickingSession::pickingBecomes(bool on) const {
   return pollUntil([&] { return picking() == on; }, 3s);
 }
 
-void PickingSession::pressKey(WORD key) const {
-  const UINT scanCode = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
-  PostMessageW(window_, WM_KEYDOWN, key, static_cast<LPARAM>(1 | scanCode << 16));
-  PostMessageW(window_, WM_KEYUP, key, static_cast<LPARAM>(1 | scanCode << 16 | 0xC0000000u));
-}
+void PickingSession::pressKey(WORD key) const { postKeyPress(window_, key); }
 
 bool PickingSession::hexShows(std::uint32_t colour, Clock::duration limit) const {
   const std::wstring expected = hexOf(colour);

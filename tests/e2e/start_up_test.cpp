@@ -1,6 +1,7 @@
 // Start-up of the real program: switches, the single instance, required files, the load step.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -143,6 +144,35 @@ TEST_F(StartUp, TenSimultaneousStartsLeaveOneInstance) {
   EXPECT_EQ(mainWindows, 1u);
   closeWindow(window);
   EXPECT_EQ(survivor->waitForExit(), 0u);
+}
+
+// The settings key after starts that delete it and one that makes it, all at once: absent, or
+// whole as a start makes it (its marker, with all six settings or none), never a part of them.
+bool settingsKeyIsWhole() {
+  if (!settingsKeyExists()) return true;
+  const std::vector<std::wstring> names = settingsValueNames();
+  const bool marked = std::find(names.begin(), names.end(), L"") != names.end() && readSettingsDword(L"") == 1u;
+  return marked && (names.size() == 1 || names.size() == 7);
+}
+
+TEST_F(StartUp, UninstallsAtOnceWithAStartBetweenLeaveTheKeyWholeOrGone) {
+  for (int round = 0; round < 3; ++round) {
+    writeSettingsDword(L"", 1);
+    for (const wchar_t* name : {L"minimize_tray", L"close_btn_minimizes", L"pick_from_snapshot", L"window_move_pick",
+                                L"lines_between_pixels", L"round_hsb"})
+      writeSettingsDword(name, 1);
+    std::vector<std::unique_ptr<Program>> uninstalls;
+    for (int i = 0; i < 5; ++i) uninstalls.push_back(std::make_unique<Program>(folder, L"--uninstall"));
+    Program normal(folder);
+    for (int i = 0; i < 5; ++i) uninstalls.push_back(std::make_unique<Program>(folder, L"--uninstall"));
+    for (const auto& uninstall : uninstalls) EXPECT_EQ(uninstall->waitForExit(), 0u) << "round " << round;
+    HWND window = normal.waitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(settingsKeyIsWhole()) << "round " << round << ": " << settingsValueNames().size() << " values";
+    closeWindow(window);
+    EXPECT_EQ(normal.waitForExit(), 0u);
+    EXPECT_TRUE(settingsKeyIsWhole()) << "round " << round;
+  }
 }
 
 TEST_F(StartUp, EachMissingFileIsNamedAndEndsTheProgram) {

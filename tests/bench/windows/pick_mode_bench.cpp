@@ -9,11 +9,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "harness.h"
+#include "process_usage.h"
+#include "striped_backdrop.h"
 #include "ui/main_window_layout.h"
 
 namespace {
@@ -39,70 +40,10 @@ double windowsCpuMs(HANDLE process) {
   return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
 }
 
-struct LinuxUsage {
-  double cpuMs = 0, rssKiB = 0, privateKiB = 0;
-};
-
-// The Linux side of the Wine process running `exe`: CPU time (user + system), RSS and private
-// memory (clean and dirty). Wine answers GetProcessMemoryInfo for another process with its swap
-// use as the private bytes, so they are read here.
-LinuxUsage linuxUsage(const std::wstring& exe) {
-  const auto out = runLinuxCommand(
-      forEachWineProcessOf(exe, L"echo $(awk '{print $14+$15}' /proc/$p/stat) $(awk '/VmRSS/ {print $2}' "
-                                L"/proc/$p/status) $(awk '/^Private/ {s+=$2} END {print s}' /proc/$p/smaps_rollup) "
-                                L"$(getconf CLK_TCK)"),
-      5s);
-  double ticks = 0, hz = 100;
-  LinuxUsage usage;
-  if (out) std::istringstream(*out) >> ticks >> usage.rssKiB >> usage.privateKiB >> hz;
-  usage.cpuMs = ticks * 1000.0 / hz;
-  return usage;
-}
-
 Usage usageOf(const Program& program, const std::wstring& exe) {
-  const LinuxUsage linux = linuxUsage(exe);
+  const bench::LinuxUsage linux = bench::linuxUsageOf(exe);
   return {windowsCpuMs(program.handle()), linux.cpuMs, linux.privateKiB, linux.rssKiB};
 }
-
-// A backdrop under the pointer: one grey, or stripes that give every pointer position its own
-// colour (so the readouts change at every move).
-LRESULT CALLBACK backdropProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  const bool striped = GetWindowLongPtrW(window, GWLP_USERDATA) != 0;
-  for (int x = 0; x < 500; x += 10) {
-    HBRUSH brush = CreateSolidBrush(striped ? RGB(x / 2, 255 - x / 2, (x * 7) & 0xFF) : RGB(128, 128, 128));
-    RECT stripe{x, 0, x + 10, 400};
-    FillRect(dc, &stripe, brush);
-    DeleteObject(brush);
-  }
-  EndPaint(window, &paint);
-  return 0;
-}
-
-class Backdrop {
- public:
-  Backdrop() {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
-    type.lpfnWndProc = &backdropProc;
-    type.hInstance = GetModuleHandleW(nullptr);
-    type.lpszClassName = L"LumarinBenchBackdrop";
-    RegisterClassExW(&type);
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, type.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0,
-                              0, 500, 400, nullptr, nullptr, type.hInstance, nullptr);
-  }
-  ~Backdrop() { DestroyWindow(window_); }
-  void stripe(bool striped) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, striped);
-    InvalidateRect(window_, nullptr, TRUE);
-    UpdateWindow(window_);
-  }
-
- private:
-  HWND window_ = nullptr;
-};
 
 // Moves the pointer over the backdrop every 100 ms for `period`, pumping the driver's messages.
 void movePointerFor(Clock::duration period) {
@@ -132,12 +73,7 @@ Usage measureWhile(const Program& program, const std::wstring& exe, Clock::durat
   return difference(usageOf(program, exe), before);
 }
 
-void pressKey(HWND window, WORD key) {
-  PostMessageW(window, WM_KEYDOWN, key, 1);
-  PostMessageW(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
-}
-
-bool runRound(Backdrop& backdrop, Round& round) {
+bool runRound(bench::StripedBackdrop& backdrop, Round& round) {
   ScratchFolder folder;
   // The floor is built beside this benchmark.
   wchar_t self[MAX_PATH] = {};
@@ -156,12 +92,12 @@ bool runRound(Backdrop& backdrop, Round& round) {
     replaceText(GetDlgItem(window, static_cast<int>(Lmr::ui::ControlId::out_hex)), L"#808080", VK_RIGHT);  // not a colour-entry key: Enter still picks
     pumpMessagesFor(1s);
     round.idle = measureWhile(lumarin, L"Lumarin.exe", idleMeasured, false);
-    pressKey(window, VK_RETURN);
+    postKeyPress(window, VK_RETURN);
     pumpMessagesFor(500ms);
     round.pickUniform = measureWhile(lumarin, L"Lumarin.exe", measured, true);
     backdrop.stripe(true);
     round.pickChanging = measureWhile(lumarin, L"Lumarin.exe", measured, true);
-    pressKey(window, VK_RETURN);
+    postKeyPress(window, VK_RETURN);
     pumpMessagesFor(500ms);
     round.afterPick = measureWhile(lumarin, L"Lumarin.exe", 1s, false);
     closeWindow(window);
@@ -202,7 +138,7 @@ void print(const char* name, const std::vector<Round>& all, Usage Round::*which)
 
 int main() {
   SetProcessDPIAware();
-  Backdrop backdrop;
+  bench::StripedBackdrop backdrop;
   std::vector<Round> all;
   for (int i = 0; i < rounds; ++i) {
     Round round;

@@ -24,6 +24,7 @@
 #include "win32/main_window.h"
 #include "win32/screen_capture.h"
 #include "interleaved_timing.h"
+#include "process_usage.h"
 
 namespace {
 
@@ -80,36 +81,6 @@ struct BenchPlatform {
   Lmr::win32::ScreenCapture screen;
   Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen, rest.history, rest, rest.snapshot};
 };
-
-// Kernel handles this process holds, from the system's handle table (Wine's GetProcessHandleCount
-// answers 0).
-struct HandleEntry {
-  ULONG ownerPid;
-  UCHAR objectType, flags;
-  USHORT value;
-  PVOID object;
-  ACCESS_MASK access;
-};
-struct HandleTable {
-  ULONG count;
-  HandleEntry entries[1];
-};
-using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-
-DWORD handleCount() {
-  static const auto query = reinterpret_cast<QuerySystemInformation>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-  constexpr ULONG systemHandleInformation = 16;
-  std::vector<unsigned char> buffer(1 << 20);
-  ULONG needed = 0;
-  while (query && query(systemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) ==
-                      static_cast<LONG>(0xC0000004))  // too small
-    buffer.resize(buffer.size() * 2);
-  const auto* table = reinterpret_cast<const HandleTable*>(buffer.data());
-  DWORD own = 0;
-  for (ULONG i = 0; query && i < table->count; ++i) own += table->entries[i].ownerPid == GetCurrentProcessId();
-  return own;
-}
 
 void pickAt(Lmr::Lumarin& lumarin, int run) {
   const Lmr::Point32 point = pickPoints[run & 1];
@@ -212,12 +183,12 @@ int runBenchmarks() {
   // memory where they were after the first ones.
   for (int run = 0; run < 100; ++run) pickedAt(lumarin, run);
   const double privateBefore = privateKiB();  // first: reading it starts a process of its own
-  const DWORD handlesBefore = handleCount();
+  const DWORD handlesBefore = bench::handleCountOf(GetCurrentProcessId());
   for (int run = 0; run < growthRuns; ++run) {
     pickedAt(lumarin, run);
     if (run % 64 == 0) pumpMessages();
   }
-  const DWORD handlesAfter = handleCount();
+  const DWORD handlesAfter = bench::handleCountOf(GetCurrentProcessId());
   std::printf("%d whole updates: handles %lu -> %lu, private memory %.0f -> %.0f KiB\n", growthRuns,
               static_cast<unsigned long>(handlesBefore), static_cast<unsigned long>(handlesAfter), privateBefore,
               privateKiB());
