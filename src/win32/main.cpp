@@ -34,6 +34,11 @@ std::vector<std::wstring> argumentsAfterProgramName() {
   return args;
 }
 
+// Libraries loaded by name later on (by the system's own components too) come from the system
+// folder only, never from the program's folder or the working folder, where a planted file of
+// the same name could stand; our own library is loaded by its full path.
+void loadLibrariesFromTheSystemFolderOnly() { SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
+
 void useThemedControls() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_LINK_CLASS};
   InitCommonControlsEx(&controls);
@@ -57,6 +62,7 @@ class ImagingSession {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  loadLibrariesFromTheSystemFolderOnly();
   useThemedControls();
   const std::vector<std::wstring> args = argumentsAfterProgramName();
   ImagingSession imaging;

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Checks what the two binaries can do to the machine, from their import tables and the sources:
+# - they import only system libraries, and name no other library anywhere in them but our own
+#   LumarinMouse.dll, which is loaded by its full path (never a bare name through the search path);
+# - the program can call no function that writes files, and of the registry only opening, the
+#   bounded typed read, writing one value, deleting the tree and closing, all on its settings key;
+# - the only registry read asks the size first and refuses values too large to be a setting.
+#   check_security.sh SOURCE_DIR DIST_DIR
+set -euo pipefail
+src=$(readlink -f "$1")/src
+dist=$(readlink -f "$2")
+objdump=$(command -v x86_64-w64-mingw32-objdump || command -v objdump)
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+system_libraries='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|gdiplus|msvcrt|ntdll)\.dll$'
+own_library='^lumarinmouse\.dll$'
+
+# "LIBRARY function" per imported function.
+imports_of() {
+  "$objdump" -p "$1" | awk '/DLL Name:/ {dll=tolower($3)} /^\t[0-9a-f]+\t *[0-9]+ +[A-Za-z_]/ && dll {print dll, $NF}'
+}
+
+for binary in "$dist/Lumarin.exe" "$dist/LumarinMouse.dll"; do
+  name=$(basename "$binary")
+  [ -f "$binary" ] || { fail "$name is missing"; continue; }
+  imports=$(imports_of "$binary")
+  [ -n "$imports" ] || fail "$name: no import table read"
+  for library in $(echo "$imports" | awk '{print $1}' | sort -u); do
+    [[ $library =~ $system_libraries ]] || fail "$name imports $library, which is not a system library"
+  done
+  # Library names written in the binary (narrow and wide): what it could ever load by name.
+  for named in $( (strings -a "$binary"; strings -a -el "$binary") | grep -ioE '[A-Za-z0-9_.+-]+\.dll' | tr 'A-Z' 'a-z' | sort -u); do
+    [[ $named =~ $system_libraries || $named =~ $own_library ]] || fail "$name names the library $named"
+  done
+  writers=$(echo "$imports" | awk '{print $2}' | grep -E '^(CreateFile|WriteFile|CopyFile|MoveFile|DeleteFile|ReplaceFile|CreateDirectory|RemoveDirectory|SetFileAttributes|CreateHardLink|CreateSymbolicLink|_w?fopen|_w?open|_w?creat|_w?sopen|fopen|Reg(Create|SetValue|Save|Restore|Replace|Load|Connect|Query))' || true)
+  [ -z "$writers" ] || fail "$name can write outside its settings key or read the registry unbounded: $(echo $writers)"
+done
+
+registry=$(imports_of "$dist/Lumarin.exe" | awk '$1 == "advapi32.dll" {print $2}' | sort | tr '\n' ' ')
+[ "$registry" = "RegCloseKey RegDeleteKeyW RegDeleteTreeW RegGetValueW RegOpenKeyExW RegSetKeyValueW " ] ||
+  fail "Lumarin.exe's registry functions changed: $registry"
+[[ $(imports_of "$dist/LumarinMouse.dll") != *advapi32.dll* ]] || fail "LumarinMouse.dll uses the registry"
+[[ $(imports_of "$dist/Lumarin.exe") == *" SetDefaultDllDirectories"* ]] ||
+  fail "Lumarin.exe does not keep later library loads to the system folder"
+
+# Sources: every library load takes a path made in the program folder, never a literal name.
+while IFS= read -r call; do
+  [[ $call == *pathInProgramFolder* ]] || fail "a library load not by its full path: $call"
+done < <(grep -rnE '\bLoadLibrary(Ex)?[AW]?\s*\(' "$src" | grep -v '^\S*:\s*//' || true)
+# Registry calls only in the settings store, and only on its key.
+while IFS= read -r call; do
+  fail "registry call outside the settings store: $call"
+done < <(grep -rnE '\bReg[A-Z][A-Za-z]+\s*\(' "$src" | grep -v '^[^:]*/settings_registry.cpp:' |
+  grep -vE '\bRegCloseKey\b' || true)
+while IFS= read -r call; do
+  [[ $call == *settingsKeyPath* || $call == *key.get\(\)* || $call == *RegCloseKey* ]] ||
+    fail "a registry call not on the settings key: $call"
+done < <(grep -nE '\bReg[A-Z][A-Za-z]+\s*\(' "$src/win32/settings_registry.cpp" | grep -vE '^[0-9]+:\s*//')
+grep -qE 'size > largestValue' "$src/win32/settings_registry.cpp" ||
+  fail "the settings read no longer refuses values larger than a setting"
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures security check(s) failed"
+  exit 1
+fi
+echo "security checks passed"
