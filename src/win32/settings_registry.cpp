@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
+#include "app/stored_value.h"
 #include "win32/handles.h"
 
 namespace Lmr::win32 {
@@ -14,18 +16,11 @@ constexpr wchar_t settingsKeyPath[] = L"SOFTWARE\\Lumarin";
 // Settings are small numbers or short texts; anything longer is not a setting of ours.
 constexpr DWORD largestValue = 4096;
 
-StoredValue storedValueOf(DWORD type, const std::vector<BYTE>& data, DWORD size) {
-  StoredValue value;
-  if ((type == REG_DWORD && size == 4) || (type == REG_QWORD && size == 8)) {
-    value.kind = StoredValue::Kind::Number;
-    for (DWORD i = size; i-- > 0;) value.number = (value.number << 8) | data[i];
-  } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
-    value.kind = StoredValue::Kind::Text;
-    value.text.assign(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
-    while (!value.text.empty() && value.text.back() == L'\0') value.text.pop_back();
-  }
-  return value;
-}
+// The core reads the bytes by the registry's own type codes.
+static_assert(StoredType::text == REG_SZ && StoredType::expandableText == REG_EXPAND_SZ);
+static_assert(StoredType::binary == REG_BINARY && StoredType::multiText == REG_MULTI_SZ);
+static_assert(StoredType::dword == REG_DWORD && StoredType::dwordBigEndian == REG_DWORD_BIG_ENDIAN);
+static_assert(StoredType::qword == REG_QWORD);
 
 }  // namespace
 
@@ -52,7 +47,7 @@ SettingsRead SettingsRegistry::readValue(std::wstring_view name) {
   if (RegGetValueW(key.get(), nullptr, valueName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &read) !=
       ERROR_SUCCESS)
     return {true, std::nullopt};
-  return {true, storedValueOf(type, data, read)};
+  return {true, storedValueFrom(type, std::span<const std::uint8_t>(data.data(), read))};
 }
 
 void SettingsRegistry::writeDword(std::wstring_view name, std::uint32_t value) {
