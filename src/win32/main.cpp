@@ -4,11 +4,11 @@
 
 #include <commctrl.h>
 #include "win32/gdiplus_include.h"
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/process_entry.h"
 #include "win32/clipboard.h"
 #include "win32/colour_chooser.h"
@@ -24,15 +24,6 @@
 #include "win32/tray_icon.h"
 
 namespace {
-
-std::vector<std::wstring> argumentsAfterProgramName() {
-  int count = 0;
-  LPWSTR* raw = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> args;
-  for (int i = 1; raw && i < count; ++i) args.emplace_back(raw[i]);
-  LocalFree(raw);
-  return args;
-}
 
 // Libraries loaded by name later on (by the system's own components too) come from the system
 // folder only, never from the program's folder or the working folder, where a planted file of
@@ -64,7 +55,7 @@ class ImagingSession {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   loadLibrariesFromTheSystemFolderOnly();
   useThemedControls();
-  const std::vector<std::wstring> args = argumentsAfterProgramName();
+  const std::vector<std::wstring> args = Lmr::argumentsOf(GetCommandLineW());
   ImagingSession imaging;
 
   Lmr::win32::ProcessServices process;
