@@ -1,11 +1,24 @@
 # Native configuration: unit tests, benchmarks, fuzzing, and the Windows build driven from here.
-find_package(GTest REQUIRED)
-find_package(benchmark REQUIRED)
-include(GoogleTest)
+# The clang++ builds below configure this same source again for one part only.
+set(LUMARIN_NATIVE_PART all CACHE STRING
+    "what the native configuration builds: all, unit_tests (the core and its unit tests) or fuzzers")
+set_property(CACHE LUMARIN_NATIVE_PART PROPERTY STRINGS all unit_tests fuzzers)
 
+if(LUMARIN_NATIVE_PART STREQUAL "fuzzers")
+  add_subdirectory(tests/fuzz)
+  return()
+endif()
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
 add_subdirectory(tests/unit)
+if(LUMARIN_NATIVE_PART STREQUAL "unit_tests")
+  return()
+endif()
+
+find_package(benchmark REQUIRED)
 add_subdirectory(tests/bench)
-add_subdirectory(tests/fuzz)
+include(cmake/clang_builds.cmake)
 
 # The Windows program, cross-built with mingw-w64 as an external project so that one configure and
 # one build give both. Its output folder is dist/ at the top of the source tree.

@@ -4,7 +4,6 @@
 // leaves in the field, as well as the colour's own texts, reads back as that same colour.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -12,26 +11,12 @@
 #include "colour/colour_parse.h"
 #include "colour/colour_text.h"
 #include "colour/readout.h"
+#include "fuzz_input.h"
 
 namespace {
 
 using Lmr::Argb;
-
-void require(bool condition) {
-  if (!condition) std::abort();
-}
-
-// One character per byte, which lets the fuzzer find ASCII entries quickly; after a leading 0xFF
-// byte, one 16-bit code unit per two bytes instead, for any UTF-16 unit Windows may hand over.
-std::wstring textFrom(const std::uint8_t* data, std::size_t size) {
-  std::wstring text;
-  if (size > 0 && data[0] == 0xFF) {
-    for (std::size_t i = 1; i + 1 < size; i += 2) text += static_cast<wchar_t>(data[i] | data[i + 1] << 8);
-  } else {
-    for (std::size_t i = 0; i < size; ++i) text += static_cast<wchar_t>(data[i]);
-  }
-  return text;
-}
+using Lmr::fuzz::require;
 
 bool isAsciiDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
@@ -94,7 +79,7 @@ void checkRgbEntry(std::wstring_view entry) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::wstring text = textFrom(data, size);
+  const std::wstring text = Lmr::fuzz::wideTextFrom(data, size);
   checkHexEntry(text);
   checkRgbEntry(text);
   (void)Lmr::hexstr2num(text);
