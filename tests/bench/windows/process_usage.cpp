@@ -27,11 +27,12 @@ LinuxUsage linuxUsageOf(const std::wstring& exeName) {
   const auto out = e2e::runLinuxCommand(
       e2e::forEachWineProcessOf(exeName, L"echo $(awk '{print $14+$15}' /proc/$p/stat) $(awk '/VmRSS/ {print $2}' "
                                          L"/proc/$p/status) $(awk '/^Private/ {s+=$2} END {print s}' "
-                                         L"/proc/$p/smaps_rollup) $(getconf CLK_TCK)"),
+                                         L"/proc/$p/smaps_rollup) $(getconf CLK_TCK) $(awk '/^Anonymous/ {print $2}' "
+                                         L"/proc/$p/smaps_rollup)"),
       std::chrono::seconds(5));
   double ticks = 0, hz = 100;
   LinuxUsage usage;
-  if (out) std::istringstream(*out) >> ticks >> usage.rssKiB >> usage.privateKiB >> hz;
+  if (out) std::istringstream(*out) >> ticks >> usage.rssKiB >> usage.privateKiB >> hz >> usage.anonymousKiB;
   usage.cpuMs = ticks * 1000.0 / hz;
   return usage;
 }

@@ -10,10 +10,13 @@ namespace bench {
 
 struct LinuxUsage {
   double cpuMs = 0, rssKiB = 0, privateKiB = 0;
+  // Memory of its own that no file backs: where a leak grows. Private pages also count pages
+  // that are merely no longer shared with another process.
+  double anonymousKiB = 0;
 };
 
 // The Wine process running the program file `exeName`: CPU time (user + system), RSS and private
-// memory (clean and dirty).
+// memory (clean and dirty), anonymous memory.
 LinuxUsage linuxUsageOf(const std::wstring& exeName);
 
 // Kernel handles the process holds.

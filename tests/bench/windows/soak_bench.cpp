@@ -99,9 +99,10 @@ class Soak {
 };
 
 void print(const Reading& r) {
-  std::printf("%7d updates %8.1f s  handles %4lu  private %8.0f KiB  working set %8.0f KiB  CPU %9.0f ms  "
+  std::printf("%7d updates %8.1f s  handles %4lu  private %8.0f KiB  anonymous %8.0f KiB  working set %8.0f KiB  CPU %9.0f ms  "
               "strength %2ls  %ls%s\n",
-              r.updates, r.seconds, static_cast<unsigned long>(r.handles), r.usage.privateKiB, r.usage.rssKiB,
+              r.updates, r.seconds, static_cast<unsigned long>(r.handles), r.usage.privateKiB, r.usage.anonymousKiB,
+              r.usage.rssKiB,
               r.usage.cpuMs, r.strength.c_str(), r.hex.c_str(), r.picking ? "" : "  (not picking)");
 }
 
@@ -110,15 +111,19 @@ bool report(const std::vector<Reading>& readings, int expectedUpdates) {
   for (const Reading& r : readings) print(r);
   const Reading& settled = readings.size() > 1 ? readings[1] : readings.front();
   const Reading& last = readings.back();
-  std::printf("after the first reading: handles %+ld, private %+.0f KiB, working set %+.0f KiB; "
+  std::printf("after the first reading: handles %+ld, private %+.0f KiB, anonymous %+.0f KiB, working set %+.0f KiB; "
               "%d updates in %.0f s (%.1f ms each)\n",
               static_cast<long>(last.handles) - static_cast<long>(settled.handles),
-              last.usage.privateKiB - settled.usage.privateKiB, last.usage.rssKiB - settled.usage.rssKiB,
+              last.usage.privateKiB - settled.usage.privateKiB, last.usage.anonymousKiB - settled.usage.anonymousKiB,
+              last.usage.rssKiB - settled.usage.rssKiB,
               last.updates, last.seconds, last.updates ? 1000.0 * last.seconds / last.updates : 0.0);
   bool held = last.updates == expectedUpdates && last.handles <= settled.handles;
   for (const Reading& r : readings) held = held && r.picking;
-  std::printf("private memory growth within %.0f KiB: %s\n", memoryToleranceKiB,
-              last.usage.privateKiB - settled.usage.privateKiB <= memoryToleranceKiB ? "yes" : "no");
+  const auto within = [&](double grown) { return grown <= memoryToleranceKiB ? "yes" : "no"; };
+  std::printf("growth within %.0f KiB: private %s, anonymous %s, working set %s\n", memoryToleranceKiB,
+              within(last.usage.privateKiB - settled.usage.privateKiB),
+              within(last.usage.anonymousKiB - settled.usage.anonymousKiB),
+              within(last.usage.rssKiB - settled.usage.rssKiB));
   return held;
 }
 
