@@ -55,9 +55,10 @@ SettingsRead SettingsRegistry::readValue(std::wstring_view name) {
   return {true, storedValueOf(type, data, read)};
 }
 
-void SettingsRegistry::writeDword(std::wstring_view name, std::uint32_t value) {
+bool SettingsRegistry::writeDword(std::wstring_view name, std::uint32_t value) {
   const DWORD data = value;
-  RegSetKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, std::wstring(name).c_str(), REG_DWORD, &data, sizeof data);
+  return RegSetKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, std::wstring(name).c_str(), REG_DWORD, &data, sizeof data) ==
+         ERROR_SUCCESS;
 }
 
 }  // namespace Lmr::win32
