@@ -1,5 +1,5 @@
-// Settings the program cannot use as stored: a settings key the user may neither read nor change,
-// at start and at OK.
+// Settings the program cannot use as stored: every kind of registry value and oversized ones, and
+// a settings key the user may neither read nor change, at start and at OK.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -14,11 +14,74 @@ namespace {
 using namespace e2e;
 using Bytes = std::vector<BYTE>;
 
+Bytes textBytes(const std::wstring& text, bool terminated = true) {
+  const auto* begin = reinterpret_cast<const BYTE*>(text.c_str());
+  return Bytes(begin, begin + (text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
+}
+
+template <class Number>
+Bytes numberBytes(Number value) {
+  const auto* begin = reinterpret_cast<const BYTE*>(&value);
+  return Bytes(begin, begin + sizeof value);
+}
+
+struct ValueCase {
+  const char* what;
+  DWORD type;
+  Bytes data;
+  bool on;
+};
+
+// A value is on only when its text form is exactly "1".
+const std::vector<ValueCase>& valueCases() {
+  static const std::vector<ValueCase> cases{
+      {"none", REG_NONE, textBytes(L"1"), false},
+      {"text 1", REG_SZ, textBytes(L"1"), true},
+      {"text 1 without its end", REG_SZ, textBytes(L"1", false), true},
+      {"text 0", REG_SZ, textBytes(L"0"), false},
+      {"expandable text 1", REG_EXPAND_SZ, textBytes(L"1"), true},
+      {"binary 1", REG_BINARY, Bytes{1, 0, 0, 0}, false},
+      {"dword 1", REG_DWORD, numberBytes<DWORD>(1), true},
+      {"dword of two bytes", REG_DWORD, Bytes{1, 0}, false},
+      {"big-endian dword 1", REG_DWORD_BIG_ENDIAN, Bytes{0, 0, 0, 1}, false},
+      {"link", REG_LINK, textBytes(L"1", false), false},
+      {"multi text 1", REG_MULTI_SZ, textBytes(std::wstring(L"1\0", 2)), false},
+      {"qword 1", REG_QWORD, numberBytes<ULONGLONG>(1), true},
+      {"qword 2^32 + 1", REG_QWORD, numberBytes<ULONGLONG>(0x100000001ull), false},
+      {"empty text", REG_SZ, Bytes{}, false},  // present, so not the default either
+      {"empty dword", REG_DWORD, Bytes{}, false},
+      {"1 MB of text ones", REG_SZ, textBytes(std::wstring(512 * 1024 - 1, L'1')), false},
+      {"1 MB binary", REG_BINARY, Bytes(1024 * 1024, 1), false},
+  };
+  return cases;
+}
+
 class FaultsSettings : public testing::Test {
  protected:
   void SetUp() override { deleteSettingsKey(); }
   void TearDown() override { deleteSettingsKey(); }
 };
+
+TEST_F(FaultsSettings, EveryKindOfValueLoadsAsOnOnlyWhenItReadsOneAndOkStoresDwords) {
+  for (const auto& c : valueCases()) {
+    SCOPED_TRACE(c.what);
+    deleteSettingsKey();
+    for (const wchar_t* name : settingNames)
+      writeSettingsValue(name, c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
+    ScratchFolder folder;
+    Session session(folder);
+    ASSERT_NE(session.openOptions(), nullptr);
+    EXPECT_EQ(session.checks(), std::vector<bool>(6, c.on));
+    ASSERT_TRUE(session.pressOkButton());
+    EXPECT_EQ(storedValues(), sixStored(std::vector<DWORD>(6, c.on ? 1 : 0)));
+    EXPECT_TRUE(session.program().running());
+    if (!c.on) continue;
+    // For this run only, so that the close box ends the program rather than hiding it.
+    ASSERT_NE(session.openOptions(), nullptr);
+    session.click(Lmr::ui::OptionsControlId::close_btn_minimizes);
+    ASSERT_TRUE(session.closeWithCloseBox());
+  }
+}
 
 // The settings key with a security that grants the user nothing. The driver keeps a handle opened
 // before, through which the key's own security comes back at the end.
