@@ -41,17 +41,18 @@ SettingsRead SettingsRegistry::readValue(std::wstring_view name) {
   RegistryKey key(opened);
   const std::wstring valueName(name);
   DWORD type = 0, size = 0;
-  // Bounded, untyped read: ask for the size first. RegGetValueW refuses some kinds of value under
-  // Wine (a big-endian DWORD, a link), which would make them read as absent and take the default;
-  // every kind is read here and judged by its contents. A value too large to be a setting is
-  // present but not "1", so off; one that cannot be read at all counts as absent.
-  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-    return {true, std::nullopt};
-  if (size > largestValue) return {true, StoredValue{}};
+  // Bounded, typed read: ask for the size first. Only a value that is not there takes the default.
+  // One that is there but cannot be read (Wine refuses a big-endian DWORD and a link to
+  // RegGetValueW) or is too large to be a setting is present and not "1", so off.
+  const LSTATUS sized =
+      RegGetValueW(key.get(), nullptr, valueName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size);
+  if (sized == ERROR_FILE_NOT_FOUND) return {true, std::nullopt};
+  if (sized != ERROR_SUCCESS || size > largestValue) return {true, StoredValue{}};
   std::vector<BYTE> data(size + sizeof(wchar_t), 0);
   DWORD read = size;
-  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, data.data(), &read) != ERROR_SUCCESS)
-    return {true, StoredValue{}};  // changed since it was sized: present, and not a setting
+  if (RegGetValueW(key.get(), nullptr, valueName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &read) !=
+      ERROR_SUCCESS)
+    return {true, StoredValue{}};
   return {true, storedValueOf(type, data, read)};
 }
 
