@@ -2,7 +2,7 @@
 # Installs what building, running and testing Lumarin need on a Debian machine (as root).
 set -euo pipefail
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
-  mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils xdotool xclip imagemagick
+  mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils x11-xserver-utils xdotool xclip imagemagick
   fonts-wine clang libclang-rt-14-dev zip)
 missing=()
 for p in "${packages[@]}"; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done

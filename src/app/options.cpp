@@ -15,8 +15,13 @@ Options::Options(OptionsDialogPort& dialog, SettingsPort& store) : dialog_(dialo
     dialog_.setChecked(spec.setting, settingIsOn(store_.readValue(spec.valueName), spec.defaultOn));
 }
 
+// A store the user may not change must not look saved: the user is told, and the boxes, the live
+// settings, keep the choices for this run.
 void Options::ok_btn_Click() {
-  for (const auto& spec : settingSpecs) store_.writeDword(spec.valueName, dialog_.isChecked(spec.setting) ? 1 : 0);
+  bool saved = true;
+  for (const auto& spec : settingSpecs)
+    saved = store_.writeDword(spec.valueName, dialog_.isChecked(spec.setting) ? 1 : 0) && saved;
+  if (!saved) dialog_.showNotice(settingsNotSaved, productName);
   dialog_.close();
 }
 

@@ -16,5 +16,7 @@ inline constexpr std::wstring_view mouseLibraryName = L"LumarinMouse.dll";
 inline constexpr std::wstring_view mouseLibraryFailure = L"Fatal Error: Could not load LumarinMouse.dll";
 inline constexpr std::wstring_view iconFileName = L"app.ico";
 inline constexpr std::wstring_view idlePictureFileName = L"default.png";
+inline constexpr std::wstring_view settingsNotSaved =
+    L"Your settings could not be saved. They apply until Lumarin is closed.";
 
 }  // namespace Lmr

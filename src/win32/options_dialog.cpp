@@ -146,6 +146,10 @@ void OptionsDialog::focus() { modal_.focus(); }
 
 bool OptionsDialog::visible() { return modal_.visible(); }
 
+void OptionsDialog::showNotice(std::wstring_view text, std::wstring_view caption) {
+  MessageBoxW(window_, std::wstring(text).c_str(), std::wstring(caption).c_str(), MB_OK | MB_ICONWARNING);
+}
+
 void OptionsDialog::openWebPage(std::wstring_view address) {
   // The shell reports a missing browser itself; the dialog stays as it is.
   ShellExecuteW(window_, L"open", std::wstring(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);

@@ -29,6 +29,7 @@ class OptionsDialog final : public OptionsDialogPort {
   void showModal() override;
   void close() override;
   void focus() override;
+  void showNotice(std::wstring_view text, std::wstring_view caption) override;
   void openWebPage(std::wstring_view address) override;
 
  private:

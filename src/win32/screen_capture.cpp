@@ -13,6 +13,11 @@ constexpr int largestRegion = 4096;
 
 // Read again after every change of the displays; the main window's thread is the only reader.
 std::optional<Rect32> knownScreen;
+// Wine follows a change of the X screen's size without sending WM_DISPLAYCHANGE, so the rectangle
+// is also read again once it is this old: a capture reads past a shrunken screen for at most this
+// long, at the cost of one reading every sixteen updates or so.
+constexpr ULONGLONG knownScreenLifeMs = 500;
+ULONGLONG knownScreenReadAt = 0;
 
 bool copyFromScreen(const DibSurface& into, int destX, int destY, const Rect32& source, HDC screen) {
   std::optional<WindowDc> ownScreen;
@@ -64,7 +69,11 @@ Rect32 virtualScreenRect() {
 }
 
 Rect32 knownVirtualScreenRect() {
-  if (!knownScreen) knownScreen = virtualScreenRect();
+  const ULONGLONG now = GetTickCount64();
+  if (!knownScreen || now - knownScreenReadAt >= knownScreenLifeMs) {
+    knownScreen = virtualScreenRect();
+    knownScreenReadAt = now;
+  }
   return *knownScreen;
 }
 
@@ -86,6 +95,7 @@ bool CopyRegionToBitmap(int* x, int* y, int width, DibSurface& bitmap, HDC scree
 std::unique_ptr<DibSurface> CopyEntireScreenToBitmap(Rect32& screenRect) {
   screenRect = virtualScreenRect();
   knownScreen = screenRect;
+  knownScreenReadAt = GetTickCount64();
   auto bitmap = std::make_unique<DibSurface>(screenRect.Width, screenRect.Height);
   if (!bitmap->pixels() || !copyFromScreen(*bitmap, 0, 0, screenRect, nullptr)) return nullptr;
   return bitmap;

@@ -38,7 +38,8 @@ class DibSurface {
 // The virtual screen spanning all monitors, as the system reports it now.
 Rect32 virtualScreenRect();
 // The same, as last read: reading it costs about a millisecond under Wine, too much for every
-// update, so it is read again only after the display has changed (see screenLayoutChanged).
+// update, so it is read again only after the display has changed (see screenLayoutChanged) or
+// once the last reading is half a second old.
 Rect32 knownVirtualScreenRect();
 // Called when the system reports a change of the displays (WM_DISPLAYCHANGE).
 void screenLayoutChanged();

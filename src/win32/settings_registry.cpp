@@ -36,23 +36,25 @@ SettingsRead SettingsRegistry::readValue(std::wstring_view name) {
   RegistryKey key(opened);
   const std::wstring valueName(name);
   DWORD type = 0, size = 0;
-  // Bounded, typed read: ask for the size first. A value too large to be a setting is present but
-  // not "1", so off; one that cannot be read at all counts as absent and takes the default.
-  if (RegGetValueW(key.get(), nullptr, valueName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size) !=
-      ERROR_SUCCESS)
-    return {true, std::nullopt};
-  if (size > largestValue) return {true, StoredValue{}};
+  // Bounded, typed read: ask for the size first. Only a value that is not there takes the default.
+  // One that is there but cannot be read (Wine refuses a big-endian DWORD and a link to
+  // RegGetValueW) or is too large to be a setting is present and not "1", so off.
+  const LSTATUS sized =
+      RegGetValueW(key.get(), nullptr, valueName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size);
+  if (sized == ERROR_FILE_NOT_FOUND) return {true, std::nullopt};
+  if (sized != ERROR_SUCCESS || size > largestValue) return {true, StoredValue{}};
   std::vector<BYTE> data(size + sizeof(wchar_t), 0);
   DWORD read = size;
   if (RegGetValueW(key.get(), nullptr, valueName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &read) !=
       ERROR_SUCCESS)
-    return {true, std::nullopt};
+    return {true, StoredValue{}};
   return {true, storedValueFrom(type, std::span<const std::uint8_t>(data.data(), read))};
 }
 
-void SettingsRegistry::writeDword(std::wstring_view name, std::uint32_t value) {
+bool SettingsRegistry::writeDword(std::wstring_view name, std::uint32_t value) {
   const DWORD data = value;
-  RegSetKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, std::wstring(name).c_str(), REG_DWORD, &data, sizeof data);
+  return RegSetKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, std::wstring(name).c_str(), REG_DWORD, &data, sizeof data) ==
+         ERROR_SUCCESS;
 }
 
 }  // namespace Lmr::win32

@@ -8,7 +8,7 @@ class SettingsRegistry final : public SettingsPort {
  public:
   void deleteSettings() override;
   SettingsRead readValue(std::wstring_view name) override;
-  void writeDword(std::wstring_view name, std::uint32_t value) override;
+  bool writeDword(std::wstring_view name, std::uint32_t value) override;
 };
 
 }  // namespace Lmr::win32

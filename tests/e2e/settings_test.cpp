@@ -3,11 +3,11 @@
 // stands on the screen.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "harness.h"
+#include "options_session.h"
 #include "ui/main_window_layout.h"
 #include "ui/options_layout.h"
 
@@ -17,131 +17,12 @@ using namespace e2e;
 using Lmr::ui::OptionsControlId;
 using Lmr::ui::OptionsControlKind;
 
-constexpr wchar_t settingsKeyPath[] = L"SOFTWARE\\Lumarin";
-
-struct StoredEntry {
-  std::wstring name;
-  DWORD type;
-  DWORD number;  // for a REG_DWORD
-  friend bool operator==(const StoredEntry&, const StoredEntry&) = default;
-};
-
-void PrintTo(const StoredEntry& entry, std::ostream* out) {
-  *out << "'" << std::string(entry.name.begin(), entry.name.end()) << "' type " << entry.type << " = "
-       << entry.number;
-}
-
-StoredEntry dword(const wchar_t* name, DWORD value) { return {name, REG_DWORD, value}; }
-
-std::vector<StoredEntry> sortedByName(std::vector<StoredEntry> entries) {
-  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
-  return entries;
-}
-
-// Every value under the settings key, by name (the registry does not keep the order of writing).
-std::vector<StoredEntry> storedValues() {
-  std::vector<StoredEntry> entries;
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return entries;
-  for (DWORD index = 0;; ++index) {
-    wchar_t name[256] = {};
-    DWORD nameLength = 256, type = 0, number = 0, size = sizeof number;
-    const LSTATUS status = RegEnumValueW(key, index, name, &nameLength, nullptr, &type,
-                                         reinterpret_cast<BYTE*>(&number), &size);
-    if (status == ERROR_NO_MORE_ITEMS) break;
-    entries.push_back({name, type, type == REG_DWORD ? number : 0});
-  }
-  RegCloseKey(key);
-  return sortedByName(entries);
-}
-
-std::vector<StoredEntry> sixStored(const std::vector<DWORD>& values) {
-  const wchar_t* names[] = {L"minimize_tray",        L"close_btn_minimizes", L"pick_from_snapshot",
-                            L"window_move_pick",     L"lines_between_pixels", L"round_hsb"};
-  std::vector<StoredEntry> entries;
-  for (std::size_t i = 0; i < values.size(); ++i) entries.push_back(dword(names[i], values[i]));
-  return sortedByName(entries);
-}
-
-void writeSettingsValue(const wchar_t* name, DWORD type, const void* data, DWORD size) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, name, type, data, size);
-}
-
-void writeSettingsText(const wchar_t* name, const std::wstring& text) {
-  writeSettingsValue(name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-}
-
 std::string describe(const Lmr::ui::Box& box) {
   return "(" + std::to_string(box.x) + "," + std::to_string(box.y) + " " + std::to_string(box.width) + "x" +
          std::to_string(box.height) + ")";
 }
 
 Lmr::ui::Box boxOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
-
-const OptionsControlId checkBoxes[] = {OptionsControlId::minimize_tray,       OptionsControlId::close_btn_minimizes,
-                                       OptionsControlId::pick_from_snapshot,  OptionsControlId::window_move_pick,
-                                       OptionsControlId::lines_between_pixels, OptionsControlId::round_hsb};
-
-// One run of the program with its options dialog at hand.
-class Session {
- public:
-  explicit Session(const ScratchFolder& folder) : program_(folder), window_(program_.waitForMainWindow()) {}
-  ~Session() {
-    if (dialog_ && IsWindowVisible(dialog_)) closeWithCloseBox();
-    if (window_) closeWindow(window_);
-    EXPECT_EQ(program_.waitForExit(), 0u);
-  }
-
-  HWND window() const { return window_; }
-  HWND dialog() const { return dialog_; }
-  Program& program() { return program_; }
-
-  // Presses the main window's "?" button and waits for the dialog.
-  HWND openOptions() {
-    const HWND button = GetDlgItem(window_, static_cast<int>(Lmr::ui::ControlId::options_btn));
-    PostMessageW(button, BM_CLICK, 0, 0);
-    pollUntil(
-        [&] {
-          for (HWND w : program_.topLevelWindows())
-            if (className(w) == L"LumarinOptions" && IsWindowVisible(w)) return (dialog_ = w) != nullptr;
-          return false;
-        },
-        5s);
-    return dialog_;
-  }
-
-  HWND control(OptionsControlId id) const {
-    const auto parent = Lmr::ui::optionsControlSpec(id).parent;
-    const HWND holder = parent == OptionsControlId::none ? dialog_ : control(parent);
-    return GetDlgItem(holder, static_cast<int>(id));
-  }
-
-  // The check boxes' states, in the order the settings are stored.
-  std::vector<bool> checks() const {
-    std::vector<bool> states;
-    for (const auto id : checkBoxes)
-      states.push_back(SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED);
-    return states;
-  }
-  void click(OptionsControlId id) const { SendMessageW(control(id), BM_CLICK, 0, 0); }
-
-  bool pressOkButton() {
-    PostMessageW(control(OptionsControlId::ok_btn), BM_CLICK, 0, 0);
-    return waitUntilHidden();
-  }
-  bool closeWithCloseBox() {
-    PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return waitUntilHidden();
-  }
-  bool waitUntilHidden() const {
-    return pollUntil([&] { return !IsWindowVisible(dialog_) && IsWindowEnabled(window_); }, 5s);
-  }
-
- private:
-  Program program_;
-  HWND window_;
-  HWND dialog_ = nullptr;
-};
 
 class Settings : public testing::Test {
  protected:
@@ -150,8 +31,6 @@ class Settings : public testing::Test {
 
   ScratchFolder folder;
 };
-
-const std::vector<bool> defaultChecks{false, false, false, false, false, true};
 
 TEST_F(Settings, FirstStartCreatesTheKeyWithOnlyItsMarkerAndShowsTheDefaults) {
   Session session(folder);
@@ -191,7 +70,7 @@ TEST_F(Settings, OkStoresAllSixEveryTimeChangedOrNot) {
   EXPECT_EQ(storedValues(), sortedByName(expected));
 
   writeSettingsDword(L"window_move_pick", 7);  // overwritten by the next OK, though unchanged in the dialog
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, settingsKeyPath, L"round_hsb");
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, settingsKey, L"round_hsb");
   ASSERT_NE(session.openOptions(), nullptr);
   session.click(OptionsControlId::minimize_tray);
   ASSERT_TRUE(session.pressOkButton());

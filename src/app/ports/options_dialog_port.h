@@ -23,6 +23,8 @@ class OptionsDialogPort {
   // Closes (hides) the dialog.
   virtual void close() = 0;
   virtual void focus() = 0;
+  // A message box over the dialog; returns once the user has closed it.
+  virtual void showNotice(std::wstring_view text, std::wstring_view caption) = 0;
   // Opens a web address in the default browser without waiting for it.
   virtual void openWebPage(std::wstring_view address) = 0;
 };

@@ -29,9 +29,9 @@ class SettingsPort {
   // Reads a value by name; the empty name is the key's unnamed value. A store that cannot be
   // read answers as if the key did not exist.
   virtual SettingsRead readValue(std::wstring_view name) = 0;
-  // Writes a 32-bit value, creating the key when it is missing. A failure leaves things as they
-  // were.
-  virtual void writeDword(std::wstring_view name, std::uint32_t value) = 0;
+  // Writes a 32-bit value, creating the key when it is missing. False when it could not be
+  // written (a key the user may not change); a failure leaves things as they were.
+  virtual bool writeDword(std::wstring_view name, std::uint32_t value) = 0;
 };
 
 }  // namespace Lmr

@@ -89,6 +89,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   bool keyExists = false;
   std::map<std::wstring, StoredValue> stored;
   std::vector<std::pair<std::wstring, std::uint32_t>> writes;
+  std::set<std::wstring> unwritable;  // names whose writes fail and change nothing
 
   // Window state.
   std::map<ui::ControlId, std::wstring> texts;
@@ -108,6 +109,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   std::map<Setting, bool> checks;
   std::wstring aboutText;
   std::vector<std::wstring> openedPages;
+  std::vector<std::wstring> notices;  // message boxes over the options dialog, "caption: text"
 
   // Screen: a capture that fails unless `captureWorks`, corrects its centre against `screen` and
   // serves `captured`; views are rendered into `view` (both viewWidth x viewWidth, row by row).
@@ -159,10 +161,12 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
     if (found == stored.end()) return {true, std::nullopt};
     return {true, found->second};
   }
-  void writeDword(std::wstring_view name, std::uint32_t value) override {
+  bool writeDword(std::wstring_view name, std::uint32_t value) override {
+    if (unwritable.count(std::wstring(name))) return false;
     keyExists = true;
     stored[std::wstring(name)] = {StoredValue::Kind::Number, value, {}};
     writes.emplace_back(name, value);
+    return true;
   }
 
   bool load() override { log("load mouse"); return mouseLoads; }
@@ -235,6 +239,10 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   void showModal() override { log("options shown"); }
   void close() override { log("options closed"); }
   void focus() override {}
+  void showNotice(std::wstring_view text, std::wstring_view caption) override {
+    log("options notice");
+    notices.emplace_back(std::wstring(caption) + L": " + std::wstring(text));
+  }
   void openWebPage(std::wstring_view address) override { openedPages.emplace_back(address); }
 
   bool captureRegion(Point32& centre, std::int32_t) override {

@@ -90,6 +90,27 @@ TEST(OptionsOk, StoresAllSixInOrderEveryTimeThenCloses) {
   EXPECT_EQ(fake.writes, first);
 }
 
+TEST(OptionsOk, AStoreThatCannotBeWrittenIsReportedAndTheChoicesLastThisRun) {
+  Platform fake;
+  Lmr::Options options(fake, fake);
+  fake.writes.clear();
+  fake.unwritable = {L"window_move_pick"};
+  fake.setChecked(Setting::minimize_tray, true);
+  options.ok_btn_Click();
+  EXPECT_EQ(fake.writes.size(), 5u) << "the others are still stored";
+  EXPECT_EQ(fake.notices,
+            std::vector<std::wstring>{L"Lumarin: Your settings could not be saved. They apply until Lumarin is closed."});
+  EXPECT_EQ(std::vector<std::string>(fake.calls.end() - 2, fake.calls.end()),
+            (std::vector<std::string>{"options notice", "options closed"}))
+      << "the message comes over the dialog, before it closes";
+  EXPECT_TRUE(options.isOn(Setting::minimize_tray));
+
+  fake.unwritable.clear();
+  fake.notices.clear();
+  options.ok_btn_Click();
+  EXPECT_TRUE(fake.notices.empty()) << "a store that takes the values says nothing";
+}
+
 TEST(OptionsLinks, EachLinkOpensItsPage) {
   Platform fake;
   Lmr::Options options(fake, fake);
