@@ -3,7 +3,7 @@
 #include "pick/pt_type.h"
 
 namespace {
-pt_type* given = nullptr;
+[[maybe_unused]] pt_type* given = nullptr;  // unused by a build with neither Begin nor Get
 }  // namespace
 
 #ifdef EXPORTS_BEGIN
