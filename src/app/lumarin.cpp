@@ -24,6 +24,7 @@ Lumarin::Lumarin(Platform& platform) : platform_(platform) {
 
 Lumarin::~Lumarin() {
   if (selfInstance == this) {
+    platform_.window.detachHandlers();
     selfInstance = nullptr;
     instanceCreated = false;
   }

@@ -9,12 +9,12 @@
 #include <string_view>
 
 #include "app/options.h"
-#include "app/platform_ports.h"
+#include "ports/platform.h"
 #include "app/window_messages.h"
-#include "colour/argb.h"
+#include "ports/argb.h"
 #include "pick/command_keys.h"
 #include "pick/fish_eye.h"
-#include "pick/pt_type.h"
+#include "ports/pt_type.h"
 #include "pick/view_geometry.h"
 
 namespace Lmr {
@@ -23,7 +23,7 @@ class History;
 
 inline constexpr Argb initialPickColour = 0xFFA31515;
 
-class Lumarin {
+class Lumarin final : public MainWindowEvents {
  public:
   // Single-instance guard, program directory, controls, required files. When it ends early (a
   // running instance was brought forward, or a file is missing) `startedUp()` is false and the
@@ -41,15 +41,15 @@ class Lumarin {
   bool Lumarin_Load();
 
   // Paint: once loading has finished, the magnifier panel shows the last view again.
-  void paintLastView();
+  void paintLastView() override;
 
   // The window's messages, the tray icon, minimising and closing (app/window_life.cpp).
-  void WndProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+  void WndProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
   void initTrayIcon();
   // True when the close is cancelled (the window is hidden or minimised instead).
-  bool Lumarin_FormClosing(CloseReason reason);
-  void Lumarin_Resize();
-  void Lumarin_Move();
+  bool Lumarin_FormClosing(CloseReason reason) override;
+  void Lumarin_Resize() override;
+  void Lumarin_Move() override;
 
   // The snapshot window (pick/snapshot.cpp).
   void initScreenshotPreviewWindow();
@@ -63,21 +63,21 @@ class Lumarin {
   void updatePickPreviewWrapper();
   // Sees every key pressed in the window before its focused control; returns what the window's
   // own command-key handling returns, never taking a key itself.
-  bool ProcessCmdKey(std::uint32_t message, std::int32_t keyData);
-  void btn_pick_MouseDown();
-  void btn_pick_MouseUp();
-  void btn_pick_Click() {}  // activating PICK from the keyboard does nothing: Enter picks
-  void pick_zoom_MouseDown(int x, int y);
-  void pick_zoom_MouseMove(int x, int y);
-  void pick_zoom_MouseUp();
+  bool ProcessCmdKey(std::uint32_t message, std::int32_t keyData) override;
+  void btn_pick_MouseDown() override;
+  void btn_pick_MouseUp() override;
+  void btn_pick_Click() override {}  // activating PICK from the keyboard does nothing: Enter picks
+  void pick_zoom_MouseDown(int x, int y) override;
+  void pick_zoom_MouseMove(int x, int y) override;
+  void pick_zoom_MouseUp() override;
 
   // Colour history (colour/colour_history.cpp).
   void sendPickedColorToHistory();
   void sendPickedColorToHistoryHelper();
-  void color_previous_Click();
+  void color_previous_Click() override;
 
   // Options.
-  void options_btn_Click();
+  void options_btn_Click() override;
 
   // Readouts (colour/readouts.cpp).
   void updateTextHexDisplay();
@@ -86,24 +86,24 @@ class Lumarin {
   void setKbdInputModeFromKeyCode(std::int32_t keyCode);
   void deselectEachField();
   void SetTextBoxText(ui::ControlId textBox, std::wstring_view text);
-  void out_hex_TextChanged() {}
-  void out_rgb_TextChanged() {}
-  void out_hex_KeyUp(std::int32_t keyCode);
-  void out_rgb_KeyUp(std::int32_t keyCode);
-  void out_hex_MouseEnter();
-  void out_rgb_MouseEnter();
-  void out_hsl_MouseEnter();
-  void copy_hex_Click();
-  void copy_rgb_Click();
-  void copy_hsb_Click();
-  void color_current_Click();
+  void out_hex_TextChanged() override {}
+  void out_rgb_TextChanged() override {}
+  void out_hex_KeyUp(std::int32_t keyCode) override;
+  void out_rgb_KeyUp(std::int32_t keyCode) override;
+  void out_hex_MouseEnter() override;
+  void out_rgb_MouseEnter() override;
+  void out_hsl_MouseEnter() override;
+  void copy_hex_Click() override;
+  void copy_rgb_Click() override;
+  void copy_hsb_Click() override;
+  void color_current_Click() override;
 
   // Magnifier (pick/magnifier.cpp).
   void updatePickPreview();
   void computeFishEye();
   void newFishEye(int newValue);
   void setFishEyeUpDnValue(int value);
-  void fisheye_num_updn_ValueChanged(int value);
+  void fisheye_num_updn_ValueChanged(int value) override;
 
   // Process-wide state of the picking engine and the readouts (one main window per process).
   bool is_picking = false;

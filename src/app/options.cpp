@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/product.h"
+#include "app/settings.h"
 
 namespace Lmr {
 

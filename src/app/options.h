@@ -1,26 +1,29 @@
 #pragma once
 // The options dialog's behaviour: loading the stored settings into its check boxes, storing them
 // on OK, and the links to the maker's pages.
-#include "app/ports/options_dialog_port.h"
-#include "app/ports/settings_port.h"
+#include "ports/options_dialog_port.h"
+#include "ports/settings_port.h"
 
 namespace Lmr {
 
-class Options {
+class Options final : public OptionsDialogEvents, public LiveSettings {
  public:
   Options(OptionsDialogPort& dialog, SettingsPort& store);
+  Options(const Options&) = delete;
+  Options& operator=(const Options&) = delete;
+  ~Options() { dialog_.detachHandlers(); }
 
   // The live setting: the check box's state at this moment.
-  bool isOn(Setting setting) const { return dialog_.isChecked(setting); }
+  bool isOn(Setting setting) const override { return dialog_.isChecked(setting); }
 
   void showModal() { dialog_.showModal(); }
   bool visible() const { return dialog_.visible(); }
   void focus() { dialog_.focus(); }
 
-  void ok_btn_Click();
-  void linkLabel1_LinkClicked();
-  void contact_support_LinkClicked();
-  void check_for_updates_LinkClicked();
+  void ok_btn_Click() override;
+  void linkLabel1_LinkClicked() override;
+  void contact_support_LinkClicked() override;
+  void check_for_updates_LinkClicked() override;
 
  private:
   OptionsDialogPort& dialog_;

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "app/platform_ports.h"
+#include "ports/platform.h"
 
 namespace Lmr {
 

@@ -3,19 +3,11 @@
 #include <array>
 #include <string_view>
 
-#include "app/ports/settings_port.h"
+#include "ports/setting.h"
+#include "ports/settings_port.h"
 #include "ui/options_layout.h"
 
 namespace Lmr {
-
-enum class Setting {
-  minimize_tray,
-  close_btn_minimizes,
-  pick_from_snapshot,
-  window_move_pick,
-  lines_between_pixels,
-  round_hsb,
-};
 
 struct SettingSpec {
   Setting setting;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/ports/settings_port.h"
+#include "ports/settings_port.h"
 
 namespace Lmr {
 

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "app/ports/tray_port.h"
+#include "ports/main_window_events.h"
+#include "ports/tray_port.h"
 
 namespace Lmr {
 
@@ -23,8 +24,6 @@ enum TrayCommand : std::uint16_t { showCommand = 1024, pickCommand = 1025, optio
 
 // Built afresh at each opening: four plain items, no separators.
 std::span<const TrayMenuItem> trayMenuItems();
-
-enum class CloseReason { None, WindowsShutDown, UserClosing, TaskManagerClosing, FormOwnerClosing, ApplicationExitCall };
 
 // What a request to close the main window comes to.
 enum class CloseOutcome { Close, CloseWithoutShutdownSteps, Hide, Minimize };

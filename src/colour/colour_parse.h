@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "colour/argb.h"
+#include "ports/argb.h"
 
 namespace Lmr {
 

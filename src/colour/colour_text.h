@@ -3,7 +3,7 @@
 // shown. The assign* forms write into an existing string so a caller can reuse its buffer.
 #include <string>
 
-#include "colour/argb.h"
+#include "ports/argb.h"
 
 namespace Lmr {
 

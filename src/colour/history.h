@@ -3,7 +3,7 @@
 // newest first, and the dialog that brings one of them back.
 #include <string_view>
 
-#include "app/ports/history_dialog_port.h"
+#include "ports/history_dialog_port.h"
 
 namespace Lmr {
 
@@ -15,9 +15,12 @@ bool belongsInHistory(std::wstring_view text, std::optional<std::wstring_view> n
 // normally holds the current colour), the only one, or none.
 std::optional<std::size_t> entryToSelectOnOpening(std::size_t entryCount);
 
-class History {
+class History final : public HistoryDialogEvents {
  public:
   explicit History(HistoryDialogPort& dialog);
+  History(const History&) = delete;
+  History& operator=(const History&) = delete;
+  ~History() { dialog_.detachHandlers(); }
 
   // The main window's side: recording, opening, and the colour handed back.
   void record(std::wstring_view text);
@@ -27,10 +30,10 @@ class History {
   void setReturnedColour(Argb colour) { dialog_.setPrevClrColour(colour); }
 
   // The dialog's events.
-  void History_Shown();
-  void hist_list_SelectedIndexChanged();
-  void select_btn_Click();
-  void cancel_btn_Click();
+  void History_Shown() override;
+  void hist_list_SelectedIndexChanged() override;
+  void select_btn_Click() override;
+  void cancel_btn_Click() override;
 
  private:
   HistoryDialogPort& dialog_;

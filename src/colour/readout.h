@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "colour/argb.h"
+#include "ports/argb.h"
+#include "ports/text_selection.h"
 
 namespace Lmr {
 
@@ -38,12 +39,6 @@ ReadoutUpdate readoutUpdateFor(Argb colour, ShownReadouts shown, bool roundHsb,
                                wchar_t decimalSeparator);
 
 enum class ReadoutField { Hex, Rgb, Hsb };
-
-struct TextSelection {
-  std::size_t start;
-  std::size_t length;
-  friend bool operator==(const TextSelection&, const TextSelection&) = default;
-};
 
 // In the hex field the digits behind "#" (six characters from the second one, fewer if the text
 // is shorter); in the others the whole text.

@@ -2,7 +2,7 @@
 // The worker that watches the mouse for one record: a low-level mouse hook served by the worker's
 // own message loop, backed by polling the cursor position.
 #include "mouse/win_handles.h"
-#include "pick/pt_type.h"
+#include "ports/pt_type.h"
 
 namespace Lmr {
 

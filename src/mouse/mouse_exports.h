@@ -1,6 +1,6 @@
 #pragma once
 // The exports of LumarinMouse.dll, as the program looks them up by name.
-#include "pick/pt_type.h"
+#include "ports/pt_type.h"
 
 extern "C" {
 // Starts filling `record` with the pointer position, wheel steps and clicks. Called while running,

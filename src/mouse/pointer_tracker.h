@@ -1,7 +1,7 @@
 #pragma once
 // Turns what the monitor observes (hook events, polled cursor positions) into writes to the shared
 // record. Lives on the monitor's thread only; each field of the record is written whole.
-#include "pick/pt_type.h"
+#include "ports/pt_type.h"
 
 namespace Lmr {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "pick/bgrx_view.h"
+#include "ports/bgrx_view.h"
 #include "pick/fish_eye.h"
 
 namespace Lmr {

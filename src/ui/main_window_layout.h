@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "ports/control_id.h"
+
 namespace Lmr::ui {
 
 inline constexpr int designDpi = 144;
@@ -20,16 +22,6 @@ struct Box {
 
 enum class ControlKind { Label, TextBox, Button, Panel, NumericUpDown };
 enum class PointerShape { Arrow, SizeAll, Hand, Cross };
-
-// Control identifiers double as the Windows child-window identifiers, so the test driver can find
-// each control of a running window by them.
-enum class ControlId : int {
-  label1 = 1001, out_hex, copy_hex,
-  label2, out_rgb, copy_rgb,
-  label3, out_hsl, copy_hsb,
-  pick_zoom, color_current, color_previous, pick_ver_bg_line,
-  fisheye_num_updn, btn_pick, pick_hz_bg_line, options_btn,
-};
 
 struct ControlSpec {
   ControlId id;

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/ports/clipboard_port.h"
+#include "ports/clipboard_port.h"
 
 namespace Lmr::win32 {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/ports/colour_chooser_port.h"
+#include "ports/colour_chooser_port.h"
 
 namespace Lmr::win32 {
 

@@ -3,7 +3,7 @@
 // parent as if they stood on the parent itself.
 #include <windows.h>
 
-#include "colour/argb.h"
+#include "ports/argb.h"
 #include "ui/main_window_layout.h"
 #include "win32/handles.h"
 

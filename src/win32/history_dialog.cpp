@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "colour/history.h"
 #include "win32/fonts.h"
 #include "win32/window_routing.h"
 
@@ -26,7 +25,7 @@ HistoryDialog::~HistoryDialog() {
   if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
-void HistoryDialog::build(History& handlers) {
+void HistoryDialog::build(HistoryDialogEvents& handlers) {
   handlers_ = &handlers;
   font_ = systemMessageFont();
   cell_ = fontCellOf(font_.get());

@@ -3,7 +3,7 @@
 // shown modally over the main window. Its list box holds the history.
 #include <windows.h>
 
-#include "app/ports/history_dialog_port.h"
+#include "ports/history_dialog_port.h"
 #include "ui/history_layout.h"
 #include "win32/colour_panel.h"
 #include "win32/handles.h"
@@ -19,7 +19,8 @@ class HistoryDialog final : public HistoryDialogPort {
   HistoryDialog& operator=(const HistoryDialog&) = delete;
   ~HistoryDialog() override;
 
-  void build(History& handlers) override;
+  void build(HistoryDialogEvents& handlers) override;
+  void detachHandlers() override { handlers_ = nullptr; }
   std::size_t entryCount() override;
   std::wstring entry(std::size_t index) override;
   void insertFirst(std::wstring_view text) override;
@@ -47,7 +48,7 @@ class HistoryDialog final : public HistoryDialogPort {
   HWND control(ui::HistoryControlId id) const;
 
   const MainWindow& owner_;
-  History* handlers_ = nullptr;
+  HistoryDialogEvents* handlers_ = nullptr;
   HWND window_ = nullptr;
   Font font_;
   ui::Size cell_{};

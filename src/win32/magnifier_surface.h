@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/platform_ports.h"
+#include "ports/platform.h"
 #include "win32/handles.h"
 #include "win32/main_window.h"
 #include "win32/screen_capture.h"

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/lumarin.h"
 #include "win32/control_ids.h"
 #include "win32/fonts.h"
 #include "win32/screen_capture.h"
@@ -46,7 +45,7 @@ void MainWindow::registerClasses(HINSTANCE instance) {
   RegisterClassExW(&panel);
 }
 
-void MainWindow::buildControls(Lumarin& handlers) {
+void MainWindow::buildControls(MainWindowEvents& handlers) {
   handlers_ = &handlers;
   dpi_ = screenDpi();
   dialogFont_ = systemMessageFont();

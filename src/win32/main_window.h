@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "app/platform_ports.h"
+#include "ports/platform.h"
 #include "ui/main_window_layout.h"
 #include "win32/handles.h"
 
@@ -24,7 +24,8 @@ class MainWindow final : public MainWindowPort {
   explicit MainWindow(HINSTANCE instance);
   ~MainWindow() override;
 
-  void buildControls(Lumarin& handlers) override;
+  void buildControls(MainWindowEvents& handlers) override;
+  void detachHandlers() override { handlers_ = nullptr; }
   void setTitle(std::wstring_view title) override;
   void loadIcon(std::wstring_view fileName) override;
   void setTopmost(bool topmost) override;
@@ -99,7 +100,7 @@ class MainWindow final : public MainWindowPort {
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
-  Lumarin* handlers_ = nullptr;
+  MainWindowEvents* handlers_ = nullptr;
   int dpi_ = 96;
   Font dialogFont_;
   Font upDownFont_;

@@ -2,7 +2,6 @@
 // forwards the events the program's handlers are wired to and paints the panels.
 #include <windowsx.h>
 
-#include "app/lumarin.h"
 #include "win32/control_ids.h"
 #include "win32/main_window.h"
 

@@ -2,7 +2,6 @@
 // the program's command keys, then Tab.
 #include <algorithm>
 
-#include "app/lumarin.h"
 #include "pick/command_keys.h"
 #include "win32/main_window.h"
 

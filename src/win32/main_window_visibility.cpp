@@ -1,6 +1,5 @@
 // How the main window shows itself: shown, restored, hidden, minimised, active, in front, always
 // on top; how it closes; and the timer that drives pick mode.
-#include "app/lumarin.h"
 #include "win32/control_ids.h"
 #include "win32/main_window.h"
 

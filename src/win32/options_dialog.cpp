@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/options.h"
+#include "app/settings.h"
 #include "win32/fonts.h"
 #include "win32/window_routing.h"
 
@@ -64,7 +64,7 @@ void OptionsDialog::registerClass(HINSTANCE instance) {
   registerRoutedClass<OptionsDialog>(instance, optionsWindowClass);
 }
 
-void OptionsDialog::build(Options& handlers) {
+void OptionsDialog::build(OptionsDialogEvents& handlers) {
   handlers_ = &handlers;
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   // The main window's font; the about label's own face and size.

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/ports/options_dialog_port.h"
+#include "ports/options_dialog_port.h"
 #include "ui/options_layout.h"
 #include "win32/handles.h"
 #include "win32/main_window.h"
@@ -21,7 +21,8 @@ class OptionsDialog final : public OptionsDialogPort {
   OptionsDialog& operator=(const OptionsDialog&) = delete;
   ~OptionsDialog() override;
 
-  void build(Options& handlers) override;
+  void build(OptionsDialogEvents& handlers) override;
+  void detachHandlers() override { handlers_ = nullptr; }
   void setAboutText(std::wstring_view text) override;
   bool isChecked(Setting setting) override;
   void setChecked(Setting setting, bool checked) override;
@@ -50,7 +51,7 @@ class OptionsDialog final : public OptionsDialogPort {
   HWND control(ui::OptionsControlId id) const;
 
   const MainWindow& owner_;
-  Options* handlers_ = nullptr;
+  OptionsDialogEvents* handlers_ = nullptr;
   HWND window_ = nullptr;
   Font dialogFont_;
   Font aboutFont_;

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/platform_ports.h"
+#include "ports/platform.h"
 #include "win32/handles.h"
 
 namespace Lmr::win32 {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/ports/screen_port.h"
+#include "ports/screen_port.h"
 #include "pick/view_geometry.h"
 #include "win32/handles.h"
 

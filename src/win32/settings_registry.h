@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ports/settings_port.h"
+#include "ports/settings_port.h"
 
 namespace Lmr::win32 {
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/ports/snapshot_port.h"
+#include "ports/snapshot_port.h"
 #include "win32/screen_capture.h"
 
 namespace Lmr::win32 {

@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "app/ports/tray_port.h"
+#include "ports/tray_port.h"
 #include "win32/main_window.h"
 
 namespace Lmr::win32 {

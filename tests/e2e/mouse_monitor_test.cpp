@@ -9,7 +9,7 @@
 
 #include "harness.h"
 #include "mouse/mouse_exports.h"
-#include "pick/pt_type.h"
+#include "ports/pt_type.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "pick/bgrx_view.h"
+#include "ports/bgrx_view.h"
 #include "pick/fish_eye.h"
 
 namespace LmrBench {

@@ -1,6 +1,6 @@
 // A stand-in for LumarinMouse.dll that exports only the entry points its build names: the program
 // must run with a library that lacks some of them. The monitor it offers never moves the pointer.
-#include "pick/pt_type.h"
+#include "ports/pt_type.h"
 
 namespace {
 [[maybe_unused]] pt_type* given = nullptr;  // unused by a build with neither Begin nor Get

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform_ports.h"
+#include "ports/platform.h"
 #include "colour/history.h"
 #include "pick/capture_geometry.h"
 
@@ -23,13 +23,14 @@ struct FakeHistoryDialog : HistoryDialogPort {
   std::optional<std::size_t> selected;
   Argb preview = 0xFFF0F0F0, prevClr = 0;
   bool open = false;
-  std::function<void(History&)> onShown;
-  History* handlers = nullptr;
+  std::function<void(HistoryDialogEvents&)> onShown;
+  HistoryDialogEvents* handlers = nullptr;
 
-  void build(History& dialogHandlers) override {
+  void build(HistoryDialogEvents& dialogHandlers) override {
     calls.push_back("build history");
     handlers = &dialogHandlers;
   }
+  void detachHandlers() override { handlers = nullptr; }
   std::size_t entryCount() override { return entries.size(); }
   std::wstring entry(std::size_t index) override { return entries.at(index); }
   void insertFirst(std::wstring_view text) override {
@@ -177,7 +178,8 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   }
   int end() override { log("end"); return 1; }
 
-  void buildControls(Lumarin&) override { log("build controls"); }
+  void buildControls(MainWindowEvents&) override { log("build controls"); }
+  void detachHandlers() override {}
   void setTitle(std::wstring_view) override { log("title"); }
   void loadIcon(std::wstring_view) override { log("icon"); }
   void setTopmost(bool on) override { log(on ? "topmost" : "not topmost"); }
@@ -231,7 +233,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
     return chooserAnswer;
   }
 
-  void build(Options&) override { log("build options"); }
+  void build(OptionsDialogEvents&) override { log("build options"); }
   void setAboutText(std::wstring_view text) override { aboutText = text; }
   bool isChecked(Setting setting) override { return checks[setting]; }
   void setChecked(Setting setting, bool checked) override { checks[setting] = checked; }

@@ -1,4 +1,5 @@
 #include "app/options.h"
+#include "app/settings.h"
 
 #include <gtest/gtest.h>
 

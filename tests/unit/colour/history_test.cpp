@@ -85,7 +85,7 @@ TEST_F(ColourHistory, SelectBringsBackTheSecondEntryAndTheSwatchesStay) {
   show(0xFFAA0000);
   lumarin.sendPickedColorToHistory();  // a pick starts with A current ...
   show(0xFF00BB00);                    // ... and ends on B
-  dialog.onShown = [&](Lmr::History& history) {
+  dialog.onShown = [&](Lmr::HistoryDialogEvents& history) {
     EXPECT_EQ(dialog.entries, (Entries{L"#00BB00", L"#AA0000"}));
     EXPECT_EQ(dialog.selected, 1u);
     EXPECT_EQ(dialog.preview, 0xFFAA0000u);
@@ -102,7 +102,7 @@ TEST_F(ColourHistory, CancelAndTheCloseBoxKeepTheCurrentColour) {
   show(0xFFAA0000);
   lumarin.sendPickedColorToHistory();
   show(0xFF00BB00);
-  dialog.onShown = [](Lmr::History& history) { history.cancel_btn_Click(); };
+  dialog.onShown = [](Lmr::HistoryDialogEvents& history) { history.cancel_btn_Click(); };
   lumarin.color_previous_Click();
   EXPECT_EQ(current(), 0xFF00BB00u);
   EXPECT_EQ(fake.calls.back(), "history closed");
@@ -110,7 +110,7 @@ TEST_F(ColourHistory, CancelAndTheCloseBoxKeepTheCurrentColour) {
 
 TEST_F(ColourHistory, OneEntryIsSelectedItselfAndAnUnreadableOneKeepsThePreview) {
   show(L"#12");
-  dialog.onShown = [&](Lmr::History& history) {
+  dialog.onShown = [&](Lmr::HistoryDialogEvents& history) {
     EXPECT_EQ(dialog.selected, 0u);
     EXPECT_EQ(dialog.preview, 0xFFF0F0F0u) << "the dialog's own colour until an entry reads";
     history.select_btn_Click();
@@ -126,7 +126,7 @@ TEST_F(ColourHistory, TheSelectionFollowsItsEntryWhenNewerOnesAreFiled) {
   lumarin.color_previous_Click();
   ASSERT_EQ(dialog.selected, 1u);
   show(L"#000003");
-  dialog.onShown = [&](Lmr::History& history) {
+  dialog.onShown = [&](Lmr::HistoryDialogEvents& history) {
     EXPECT_EQ(dialog.selected, 1u);
     EXPECT_EQ(dialog.preview, 0xFF000002u) << "moved down to 2, back to 1 when shown";
     history.cancel_btn_Click();

@@ -1,4 +1,4 @@
-#include "pick/pt_type.h"
+#include "ports/pt_type.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "pick/bgrx_view.h"
+#include "ports/bgrx_view.h"
 
 namespace Lmr {
 

@@ -1,11 +1,21 @@
 #pragma once
 #include <string_view>
 
-#include "app/settings.h"
+#include "ports/setting.h"
 
 namespace Lmr {
 
-class Options;
+// What the options dialog reports.
+class OptionsDialogEvents {
+ public:
+  virtual void ok_btn_Click() = 0;
+  virtual void linkLabel1_LinkClicked() = 0;
+  virtual void contact_support_LinkClicked() = 0;
+  virtual void check_for_updates_LinkClicked() = 0;
+
+ protected:
+  ~OptionsDialogEvents() = default;
+};
 
 // The options dialog window: its check boxes are the live settings.
 class OptionsDialogPort {
@@ -13,7 +23,9 @@ class OptionsDialogPort {
   virtual ~OptionsDialogPort() = default;
   // Creates the hidden dialog, owned by the main window and with its icon; its events go to
   // `handlers`.
-  virtual void build(Options& handlers) = 0;
+  virtual void build(OptionsDialogEvents& handlers) = 0;
+  // No event goes to the handlers from here on: they are ending.
+  virtual void detachHandlers() = 0;
   virtual void setAboutText(std::wstring_view text) = 0;
   virtual bool isChecked(Setting setting) = 0;
   virtual void setChecked(Setting setting, bool checked) = 0;

@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-#include "colour/argb.h"
+#include "ports/argb.h"
 
 namespace Lmr {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "pick/view_geometry.h"
+#include "ports/geometry.h"
 
 namespace Lmr {
 

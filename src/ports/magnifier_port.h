@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "pick/bgrx_view.h"
+#include "ports/bgrx_view.h"
 
 namespace Lmr {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "pick/pt_type.h"
+#include "ports/pt_type.h"
 
 namespace Lmr {
 

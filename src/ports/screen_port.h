@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "pick/bgrx_view.h"
-#include "pick/view_geometry.h"
+#include "ports/bgrx_view.h"
+#include "ports/geometry.h"
 
 namespace Lmr {
 

@@ -4,11 +4,21 @@
 #include <string>
 #include <string_view>
 
-#include "colour/argb.h"
+#include "ports/argb.h"
 
 namespace Lmr {
 
-class History;
+// What the history dialog reports.
+class HistoryDialogEvents {
+ public:
+  virtual void History_Shown() = 0;
+  virtual void hist_list_SelectedIndexChanged() = 0;
+  virtual void select_btn_Click() = 0;
+  virtual void cancel_btn_Click() = 0;
+
+ protected:
+  ~HistoryDialogEvents() = default;
+};
 
 // The colour history dialog window: its list of entries and its two colour panels, the upper
 // one (`preview`) showing the selected entry and the lower one (`prev_clr`) holding the colour
@@ -18,7 +28,9 @@ class HistoryDialogPort {
   virtual ~HistoryDialogPort() = default;
   // Creates the hidden dialog, owned by the main window and with its icon; its events go to
   // `handlers`. The preview shows the dialog's background colour until an entry is read.
-  virtual void build(History& handlers) = 0;
+  virtual void build(HistoryDialogEvents& handlers) = 0;
+  // No event goes to the handlers from here on: they are ending.
+  virtual void detachHandlers() = 0;
 
   virtual std::size_t entryCount() = 0;
   virtual std::wstring entry(std::size_t index) = 0;

@@ -3,21 +3,22 @@
 #include <string>
 #include <string_view>
 
-#include "colour/argb.h"
-#include "colour/readout.h"
-#include "pick/view_geometry.h"
-#include "ui/main_window_layout.h"
+#include "ports/argb.h"
+#include "ports/control_id.h"
+#include "ports/geometry.h"
+#include "ports/main_window_events.h"
+#include "ports/text_selection.h"
 
 namespace Lmr {
-
-class Lumarin;
 
 // The main window and its controls.
 class MainWindowPort {
  public:
   virtual ~MainWindowPort() = default;
   // Creates the (hidden) window and its controls; their events go to `handlers`.
-  virtual void buildControls(Lumarin& handlers) = 0;
+  virtual void buildControls(MainWindowEvents& handlers) = 0;
+  // No event goes to the handlers from here on: they are ending.
+  virtual void detachHandlers() = 0;
   virtual void setTitle(std::wstring_view title) = 0;
   // Reads the icon file and gives it to the window (the system's application icon when the file
   // cannot be read as an icon).
