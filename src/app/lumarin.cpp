@@ -2,14 +2,27 @@
 
 #include "app/product.h"
 #include "app/required_files.h"
-#include "colour/history.h"
 
 namespace Lmr {
 
 bool Lumarin::instanceCreated = false;
 Lumarin* Lumarin::selfInstance = nullptr;
 
-Lumarin::Lumarin(Platform& platform) : platform_(platform) {
+// The subsystems are made in the order they call each other; the magnifier asks pick mode about
+// clicks only once the window's events arrive.
+Lumarin::Lumarin(Platform& platform)
+    : platform_(platform),
+      opt_frm(platform.optionsDialog, platform.settings),
+      hist_frm(platform.historyDialog),
+      readouts_(platform.window, platform.clipboard, platform.colourChooser, opt_frm, hist_frm),
+      colourHistory_(platform.window, hist_frm, readouts_, ready_),
+      snapshot_(platform.snapshot, platform.process),
+      magnifier_(platform.window, platform.screen, platform.magnifier, opt_frm, ready_, mpt, readouts_,
+                 [this] { return pickMode_.clickEndsUpdate(); }),
+      pickMode_(platform.window, platform.mouse, platform.process, opt_frm, ready_, mpt, magnifier_, colourHistory_,
+                snapshot_, readouts_),
+      windowLife_(platform.window, platform.tray, platform.process, platform.mouse, ready_, opt_frm, pickMode_,
+                  magnifier_) {
   if (instanceCreated) return;  // a further object is a bare window
   selfInstance = this;
   instanceCreated = true;
@@ -18,16 +31,15 @@ Lumarin::Lumarin(Platform& platform) : platform_(platform) {
   platform_.process.enterProgramDirectory();
   platform_.window.buildControls(*this);
   platform_.window.setTitle(productName);
-  is_picking = panning = bInitialized = pick_from_wnd_created = false;
   startedUp_ = writeMissingEmbededResources(platform_.process, false);
 }
 
+// No event reaches this object once it has ended.
 Lumarin::~Lumarin() {
-  if (selfInstance == this) {
-    platform_.window.detachHandlers();
-    selfInstance = nullptr;
-    instanceCreated = false;
-  }
+  if (selfInstance != this) return;
+  platform_.window.detachHandlers();
+  selfInstance = nullptr;
+  instanceCreated = false;
 }
 
 Lumarin* Lumarin::getInstance() { return selfInstance; }
@@ -50,38 +62,27 @@ bool Lumarin::writeMissingEmbededResources(ProcessPort& process, bool silent) {
 }
 
 bool Lumarin::Lumarin_Load() {
-  MainWindowPort& window = platform_.window;
-  window.loadIcon(iconFileName);
-  opt_frm = std::make_unique<Options>(platform_.optionsDialog, platform_.settings);
-  hist_frm = std::make_unique<History>(platform_.historyDialog);
-
+  platform_.window.loadIcon(iconFileName);
+  opt_frm.load();
+  hist_frm.load();
   if (!platform_.mouse.load()) {
     platform_.process.showMessage(mouseLibraryFailure, productName);
     return false;
   }
-
-  MagnifierPort& magnifier = platform_.magnifier;
-  magnifier.loadIdlePicture(idlePictureFileName);
-  magnifier.attachToPanel();
-  dpi_draw_x = dpiDrawX(window.pickZoomWidth());
-  magnifier.drawLastView(dpi_draw_x);
-  sourceRect = {0, 0, viewWidth, viewWidth};
-  g_pick_clr = initialPickColour;
-  computeFishEye();
-  initTrayIcon();
-  bInitialized = true;
-  window.setTopmost(false);
+  magnifier_.load(idlePictureFileName);
+  readouts_.setPickColour(initialPickColour);
+  windowLife_.initTrayIcon();
+  ready_.bInitialized = true;
+  platform_.window.setTopmost(false);
   return true;
 }
 
-void Lumarin::options_btn_Click() {
-  if (!bInitialized) return;
-  opt_frm->showModal();
-  paintLastView();
+void Lumarin::WndProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+  windowLife_.WndProc(message, wParam, lParam);
 }
 
-void Lumarin::paintLastView() {
-  if (bInitialized) platform_.magnifier.drawLastView(dpi_draw_x);
+bool Lumarin::ProcessCmdKey(std::uint32_t message, std::int32_t keyData) {
+  return pickMode_.ProcessCmdKey(message, keyData);
 }
 
 }  // namespace Lmr

@@ -1,33 +1,28 @@
 #pragma once
-// The main window's behaviour: start-up, the load step, and the handlers its controls are wired
-// to. Its members are defined by subsystem: start-up here (app/lumarin.cpp), the readouts in
-// colour/readouts.cpp, the history in colour/colour_history.cpp, the magnifier in
-// pick/magnifier.cpp, pick mode in pick/pick_mode.cpp, the snapshot window in pick/snapshot.cpp,
-// the window's messages and life in app/window_life.cpp.
-#include <cstdint>
-#include <memory>
-#include <string_view>
-
+// The main window object, one per process. It owns the two dialogs and the subsystems, runs the
+// load step, and hands each of the window's events to the subsystem that owns it: pick mode
+// drives the magnifier, which shows the colour under the pick point in the readouts; the colour
+// history files the colour shown so far; the snapshot window freezes the screen; the window's
+// life covers its messages, the tray and closing.
 #include "app/options.h"
+#include "app/window_life.h"
+#include "colour/colour_history.h"
+#include "colour/history.h"
+#include "colour/readouts.h"
+#include "pick/magnifier.h"
+#include "pick/pick_mode.h"
+#include "pick/pick_point.h"
+#include "pick/snapshot.h"
 #include "ports/platform.h"
-#include "app/window_messages.h"
-#include "ports/argb.h"
-#include "pick/command_keys.h"
-#include "pick/fish_eye.h"
-#include "ports/pt_type.h"
-#include "pick/view_geometry.h"
+#include "ports/ready_flag.h"
 
 namespace Lmr {
-
-class History;
-
-inline constexpr Argb initialPickColour = 0xFFA31515;
 
 class Lumarin final : public MainWindowEvents {
  public:
   // Single-instance guard, program directory, controls, required files. When it ends early (a
   // running instance was brought forward, or a file is missing) `startedUp()` is false and the
-  // process ends with code 0.
+  // process ends with code 0. A further object in the same process is a bare window.
   explicit Lumarin(Platform& platform);
   Lumarin(const Lumarin&) = delete;
   Lumarin& operator=(const Lumarin&) = delete;
@@ -35,114 +30,62 @@ class Lumarin final : public MainWindowEvents {
 
   static Lumarin* getInstance();
   static bool writeMissingEmbededResources(ProcessPort& process, bool silent);
-
   bool startedUp() const { return startedUp_; }
   // The load step, run once before the window is first shown. False when the program must end.
   bool Lumarin_Load();
 
-  // Paint: once loading has finished, the magnifier panel shows the last view again.
-  void paintLastView() override;
+  const ReadyFlag& ready() const { return ready_; }
+  const PickMode& pickMode() const { return pickMode_; }
+  const Magnifier& magnifier() const { return magnifier_; }
+  const Readouts& readouts() const { return readouts_; }
 
-  // The window's messages, the tray icon, minimising and closing (app/window_life.cpp).
+  // The snapshot window's events.
+  void snapshotPressed() { pickMode_.snapshotPressed(); }
+  void quitFromSnapshot() { windowLife_.quitFromSnapshot(); }
+
+  // The main window's events, each handed to its subsystem.
   void WndProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
-  void initTrayIcon();
-  // True when the close is cancelled (the window is hidden or minimised instead).
-  bool Lumarin_FormClosing(CloseReason reason) override;
-  void Lumarin_Resize() override;
-  void Lumarin_Move() override;
-
-  // The snapshot window (pick/snapshot.cpp).
-  void initScreenshotPreviewWindow();
-  void freezeScreen();
-  void hideScreenshot();
-  void snapshotPressed();
-  void quitFromSnapshot();
-
-  // Pick mode (pick/pick_mode.cpp).
-  void togglePicking();
-  void updatePickPreviewWrapper();
-  // Sees every key pressed in the window before its focused control; returns what the window's
-  // own command-key handling returns, never taking a key itself.
+  void paintLastView() override { magnifier_.paintLastView(); }
+  bool Lumarin_FormClosing(CloseReason reason) override { return windowLife_.Lumarin_FormClosing(reason); }
+  void Lumarin_Resize() override { windowLife_.Lumarin_Resize(); }
+  void Lumarin_Move() override { pickMode_.Lumarin_Move(); }
   bool ProcessCmdKey(std::uint32_t message, std::int32_t keyData) override;
-  void btn_pick_MouseDown() override;
-  void btn_pick_MouseUp() override;
-  void btn_pick_Click() override {}  // activating PICK from the keyboard does nothing: Enter picks
-  void pick_zoom_MouseDown(int x, int y) override;
-  void pick_zoom_MouseMove(int x, int y) override;
-  void pick_zoom_MouseUp() override;
-
-  // Colour history (colour/colour_history.cpp).
-  void sendPickedColorToHistory();
-  void sendPickedColorToHistoryHelper();
-  void color_previous_Click() override;
-
-  // Options.
-  void options_btn_Click() override;
-
-  // Readouts (colour/readouts.cpp).
-  void updateTextHexDisplay();
-  void parseColorFromHexField();
-  void parseColorFromRgbField();
-  void setKbdInputModeFromKeyCode(std::int32_t keyCode);
-  void deselectEachField();
-  void SetTextBoxText(ui::ControlId textBox, std::wstring_view text);
-  void out_hex_TextChanged() override {}
-  void out_rgb_TextChanged() override {}
-  void out_hex_KeyUp(std::int32_t keyCode) override;
-  void out_rgb_KeyUp(std::int32_t keyCode) override;
-  void out_hex_MouseEnter() override;
-  void out_rgb_MouseEnter() override;
-  void out_hsl_MouseEnter() override;
-  void copy_hex_Click() override;
-  void copy_rgb_Click() override;
-  void copy_hsb_Click() override;
-  void color_current_Click() override;
-
-  // Magnifier (pick/magnifier.cpp).
-  void updatePickPreview();
-  void computeFishEye();
-  void newFishEye(int newValue);
-  void setFishEyeUpDnValue(int value);
-  void fisheye_num_updn_ValueChanged(int value) override;
-
-  // Process-wide state of the picking engine and the readouts (one main window per process).
-  bool is_picking = false;
-  bool panning = false;
-  bool bInitialized = false;
-  bool pick_from_wnd_created = false;
-  bool keyboardColorInput = false;
-  std::int32_t threadLoopCount = 0;
-  std::uint32_t uMyTimerId = 0;
-  std::int32_t sx = 0, sy = 0;
-  pt_type mpt{};
-  Argb g_pick_clr = 0;
-  Rect32 sourceRect{};
-  int dpi_draw_x = 0;
-  int fishEye = initialFishEye;
-  FishEyeMap srows{};
-
-  // The options dialog, whose check boxes are the live settings; made in the load step.
-  std::unique_ptr<Options> opt_frm;
-  // The history dialog, whose list is the colour history; made in the load step.
-  std::unique_ptr<History> hist_frm;
+  void btn_pick_MouseDown() override { pickMode_.btn_pick_MouseDown(); }
+  void btn_pick_MouseUp() override { pickMode_.btn_pick_MouseUp(); }
+  void btn_pick_Click() override { pickMode_.btn_pick_Click(); }
+  void pick_zoom_MouseDown(int x, int y) override { pickMode_.pick_zoom_MouseDown(x, y); }
+  void pick_zoom_MouseMove(int x, int y) override { pickMode_.pick_zoom_MouseMove(x, y); }
+  void pick_zoom_MouseUp() override { pickMode_.pick_zoom_MouseUp(); }
+  void fisheye_num_updn_ValueChanged(int value) override { magnifier_.fisheye_num_updn_ValueChanged(value); }
+  void options_btn_Click() override { windowLife_.options_btn_Click(); }
+  void color_previous_Click() override { colourHistory_.color_previous_Click(); }
+  void color_current_Click() override { readouts_.color_current_Click(); }
+  void out_hex_TextChanged() override { readouts_.out_hex_TextChanged(); }
+  void out_rgb_TextChanged() override { readouts_.out_rgb_TextChanged(); }
+  void out_hex_KeyUp(std::int32_t keyCode) override { readouts_.out_hex_KeyUp(keyCode); }
+  void out_rgb_KeyUp(std::int32_t keyCode) override { readouts_.out_rgb_KeyUp(keyCode); }
+  void out_hex_MouseEnter() override { readouts_.out_hex_MouseEnter(); }
+  void out_rgb_MouseEnter() override { readouts_.out_rgb_MouseEnter(); }
+  void out_hsl_MouseEnter() override { readouts_.out_hsl_MouseEnter(); }
+  void copy_hex_Click() override { readouts_.copy_hex_Click(); }
+  void copy_rgb_Click() override { readouts_.copy_rgb_Click(); }
+  void copy_hsb_Click() override { readouts_.copy_hsb_Click(); }
 
  private:
   bool guardSingleInstance();
-  bool settingOn(Setting setting) const { return opt_frm && opt_frm->isOn(setting); }
-  void copyField(ui::ControlId field);
-  void selectOnHover(ui::ControlId field);
-  void setCurrentColour(Argb colour);
-  void startPicking();
-  void endPicking();
-  void runCommandKey(CommandKeyAction action);
-  void movePickPoint(std::int32_t dx, std::int32_t dy);
-  void trayMenuCommand(std::uint16_t command);
-  void trayIconInput(std::intptr_t mouseMessage);
 
   Platform& platform_;
   bool startedUp_ = false;
-  bool pickingAtPress_ = false;  // pick mode was on when PICK was last pressed
-  std::uint32_t trayRestarted_ = 0;  // the message of a restarted tray
+  ReadyFlag ready_;
+  Options opt_frm;   // its check boxes are the live settings
+  History hist_frm;  // its list is the colour history
+  PickPoint mpt;
+  Readouts readouts_;
+  ColourHistory colourHistory_;
+  Snapshot snapshot_;
+  Magnifier magnifier_;
+  PickMode pickMode_;
+  WindowLife windowLife_;
 
   static bool instanceCreated;
   static Lumarin* selfInstance;

@@ -7,13 +7,14 @@
 
 namespace Lmr {
 
-Options::Options(OptionsDialogPort& dialog, SettingsPort& store) : dialog_(dialog), store_(store) {
+void Options::load() {
   dialog_.build(*this);
   dialog_.setAboutText(std::wstring(makerName) + L" " + std::wstring(productVersion));
   // The key is made once, marked by its unnamed value; an existing key without it is left alone.
   if (!store_.readValue(L"").keyExists) store_.writeDword(L"", 1);
   for (const auto& spec : settingSpecs)
     dialog_.setChecked(spec.setting, settingIsOn(store_.readValue(spec.valueName), spec.defaultOn));
+  loaded_ = true;
 }
 
 // A store the user may not change must not look saved: the user is told, and the boxes, the live

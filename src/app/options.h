@@ -8,13 +8,19 @@ namespace Lmr {
 
 class Options final : public OptionsDialogEvents, public LiveSettings {
  public:
-  Options(OptionsDialogPort& dialog, SettingsPort& store);
+  Options(OptionsDialogPort& dialog, SettingsPort& store) : dialog_(dialog), store_(store) {}
   Options(const Options&) = delete;
   Options& operator=(const Options&) = delete;
-  ~Options() { dialog_.detachHandlers(); }
+  ~Options() {
+    if (loaded_) dialog_.detachHandlers();
+  }
 
-  // The live setting: the check box's state at this moment.
-  bool isOn(Setting setting) const override { return dialog_.isChecked(setting); }
+  // Builds the (hidden) dialog and loads the stored settings into its boxes; done once, while the
+  // main window loads.
+  void load();
+
+  // The live setting: the check box's state at this moment; every setting is off before loading.
+  bool isOn(Setting setting) const override { return loaded_ && dialog_.isChecked(setting); }
 
   void showModal() { dialog_.showModal(); }
   bool visible() const { return dialog_.visible(); }
@@ -28,6 +34,7 @@ class Options final : public OptionsDialogEvents, public LiveSettings {
  private:
   OptionsDialogPort& dialog_;
   SettingsPort& store_;
+  bool loaded_ = false;
 };
 
 }  // namespace Lmr

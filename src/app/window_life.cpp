@@ -1,6 +1,4 @@
-// The main window's life: its message dispatch, the tray icon and its menu, minimising and
-// closing, and the ways the program ends.
-#include "app/lumarin.h"
+#include "app/window_life.h"
 
 namespace Lmr {
 namespace {
@@ -11,78 +9,96 @@ std::uint16_t lowWord(std::uintptr_t value) { return static_cast<std::uint16_t>(
 
 }  // namespace
 
-void Lumarin::initTrayIcon() {
-  platform_.tray.addIcon();
-  trayRestarted_ = platform_.tray.trayRestartedMessage();
+WindowLife::WindowLife(MainWindowPort& window, TrayPort& tray, ProcessPort& process, MouseMonitorPort& mouse,
+                       const ReadyFlag& ready, Options& opt_frm, PickMode& pickMode, Magnifier& magnifier)
+    : window_(window),
+      tray_(tray),
+      process_(process),
+      mouse_(mouse),
+      ready_(ready),
+      opt_frm_(opt_frm),
+      pickMode_(pickMode),
+      magnifier_(magnifier) {}
+
+void WindowLife::initTrayIcon() {
+  tray_.addIcon();
+  trayRestarted_ = tray_.trayRestartedMessage();
 }
 
-void Lumarin::WndProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+void WindowLife::WndProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
   switch (message) {
-    case paintMessage: paintLastView(); return;
+    case paintMessage: magnifier_.paintLastView(); return;
     case commandMessage: trayMenuCommand(lowWord(wParam)); return;
-    case timerMessage: updatePickPreviewWrapper(); return;
+    case timerMessage: pickMode_.updatePickPreviewWrapper(); return;
     case trayCallbackMessage: trayIconInput(lParam); return;
     default: break;
   }
   // A tray that restarts has forgotten its icons: without ours, a hidden program could only be
   // reached by starting it again.
-  if (trayRestarted_ != 0 && message == trayRestarted_ && bInitialized) platform_.tray.addIcon();
+  if (trayRestarted_ != 0 && message == trayRestarted_ && ready_.bInitialized) tray_.addIcon();
 }
 
-void Lumarin::trayMenuCommand(std::uint16_t command) {
-  MainWindowPort& window = platform_.window;
+void WindowLife::trayMenuCommand(std::uint16_t command) {
   switch (command) {
     case showCommand:
-      window.restore();
-      window.activate();
+      window_.restore();
+      window_.activate();
       return;
-    case pickCommand: togglePicking(); return;
+    case pickCommand: pickMode_.togglePicking(); return;
     case optionsCommand:
-      if (!opt_frm) return;
-      if (!opt_frm->visible()) opt_frm->showModal();
-      opt_frm->focus();
+      if (!opt_frm_.visible()) opt_frm_.showModal();
+      opt_frm_.focus();
       return;
     case exitCommand:
       // Not a close: the closing handler does not run.
-      platform_.tray.removeIcon();
-      platform_.process.quit();
+      tray_.removeIcon();
+      process_.quit();
       return;
     default: return;
   }
 }
 
 // A double click acts only through its first press.
-void Lumarin::trayIconInput(std::intptr_t mouseMessage) {
-  MainWindowPort& window = platform_.window;
+void WindowLife::trayIconInput(std::intptr_t mouseMessage) {
   if (mouseMessage == rightButtonPressed) {
-    platform_.tray.openMenu(trayMenuItems());
+    tray_.openMenu(trayMenuItems());
   } else if (mouseMessage == leftButtonPressed) {
-    window.restore();
-    window.activate();
-    window.bringToForeground();
+    window_.restore();
+    window_.activate();
+    window_.bringToForeground();
   }
 }
 
-bool Lumarin::Lumarin_FormClosing(CloseReason reason) {
-  switch (closeOutcomeFor(bInitialized, reason, settingOn(Setting::close_btn_minimizes),
-                          settingOn(Setting::minimize_tray))) {
-    case CloseOutcome::Hide: platform_.window.hide(); return true;
-    case CloseOutcome::Minimize: platform_.window.minimize(); return true;
+bool WindowLife::Lumarin_FormClosing(CloseReason reason) {
+  switch (closeOutcomeFor(ready_.bInitialized, reason, opt_frm_.isOn(Setting::close_btn_minimizes),
+                          opt_frm_.isOn(Setting::minimize_tray))) {
+    case CloseOutcome::Hide: window_.hide(); return true;
+    case CloseOutcome::Minimize: window_.minimize(); return true;
     case CloseOutcome::CloseWithoutShutdownSteps: return false;
     case CloseOutcome::Close: break;
   }
-  if (is_picking) {
-    is_picking = false;
-    platform_.process.sleepFor(closeWhilePickingWaitMs);
-  }
-  platform_.mouse.end();
-  platform_.tray.removeIcon();
+  if (pickMode_.dropForClose()) process_.sleepFor(closeWhilePickingWaitMs);
+  mouse_.end();
+  tray_.removeIcon();
   return false;
 }
 
-void Lumarin::Lumarin_Resize() {
-  if (bInitialized && settingOn(Setting::minimize_tray) && platform_.window.clientWidth() == 0)
-    platform_.window.hide();
+void WindowLife::Lumarin_Resize() {
+  if (ready_.bInitialized && opt_frm_.isOn(Setting::minimize_tray) && window_.clientWidth() == 0) window_.hide();
+}
+
+void WindowLife::options_btn_Click() {
+  if (!ready_.bInitialized) return;
+  opt_frm_.showModal();
+  magnifier_.paintLastView();
+}
+
+// The monitor is stopped and the tray icon removed first, or the icon would stay behind in the
+// tray.
+void WindowLife::quitFromSnapshot() {
+  mouse_.end();
+  tray_.removeIcon();
+  process_.quit();
 }
 
 }  // namespace Lmr

@@ -6,12 +6,10 @@
 
 #include "ports/main_window_events.h"
 #include "ports/tray_port.h"
+#include "ports/window_messages.h"
 
 namespace Lmr {
 
-inline constexpr std::uint32_t paintMessage = 15;
-inline constexpr std::uint32_t commandMessage = 273;
-inline constexpr std::uint32_t timerMessage = 275;
 // The first private window message plus 200: the tray icon's mouse input.
 inline constexpr std::uint32_t trayCallbackMessage = 1224;
 inline constexpr std::uint32_t trayIconId = 100;

@@ -1,29 +1,26 @@
-// The main window's side of the colour history: filing the current colour when a pick begins,
-// and the previous-colour swatch that opens the history dialog.
-#include "app/lumarin.h"
-#include "colour/history.h"
+#include "colour/colour_history.h"
 
 namespace Lmr {
 
 using ui::ControlId;
 
-void Lumarin::sendPickedColorToHistory() {
-  MainWindowPort& window = platform_.window;
-  window.setSwatchColour(ControlId::color_previous, window.swatchColour(ControlId::color_current));
+ColourHistory::ColourHistory(MainWindowPort& window, History& hist_frm, Readouts& readouts, const ReadyFlag& ready)
+    : window_(window), hist_frm_(hist_frm), readouts_(readouts), ready_(ready) {}
+
+void ColourHistory::sendPickedColorToHistory() {
+  window_.setSwatchColour(ControlId::color_previous, window_.swatchColour(ControlId::color_current));
   sendPickedColorToHistoryHelper();
 }
 
-void Lumarin::sendPickedColorToHistoryHelper() {
-  if (hist_frm) hist_frm->record(platform_.window.text(ControlId::out_hex));
-}
+void ColourHistory::sendPickedColorToHistoryHelper() { hist_frm_.record(window_.text(ControlId::out_hex)); }
 
 // The dialog hands back the selected colour after Select and the current one after Cancel; either
 // becomes the current colour, unless there is no entry to choose from.
-void Lumarin::color_previous_Click() {
-  if (!bInitialized || !hist_frm) return;
+void ColourHistory::color_previous_Click() {
+  if (!ready_.bInitialized) return;
   sendPickedColorToHistoryHelper();
-  hist_frm->showModal();
-  if (hist_frm->hasEntries()) setCurrentColour(hist_frm->returnedColour());
+  hist_frm_.showModal();
+  if (hist_frm_.hasEntries()) readouts_.setCurrentColour(hist_frm_.returnedColour());
 }
 
 }  // namespace Lmr

@@ -15,8 +15,6 @@ std::optional<std::size_t> entryToSelectOnOpening(std::size_t entryCount) {
   return std::nullopt;
 }
 
-History::History(HistoryDialogPort& dialog) : dialog_(dialog) { dialog_.build(*this); }
-
 void History::record(std::wstring_view text) {
   std::optional<std::wstring> newest;
   if (hasEntries()) newest = dialog_.entry(0);

@@ -17,10 +17,18 @@ std::optional<std::size_t> entryToSelectOnOpening(std::size_t entryCount);
 
 class History final : public HistoryDialogEvents {
  public:
-  explicit History(HistoryDialogPort& dialog);
+  explicit History(HistoryDialogPort& dialog) : dialog_(dialog) {}
   History(const History&) = delete;
   History& operator=(const History&) = delete;
-  ~History() { dialog_.detachHandlers(); }
+  ~History() {
+    if (loaded_) dialog_.detachHandlers();
+  }
+
+  // Builds the (hidden) dialog; done once, while the main window loads.
+  void load() {
+    dialog_.build(*this);
+    loaded_ = true;
+  }
 
   // The main window's side: recording, opening, and the colour handed back.
   void record(std::wstring_view text);
@@ -37,6 +45,7 @@ class History final : public HistoryDialogEvents {
 
  private:
   HistoryDialogPort& dialog_;
+  bool loaded_ = false;
 };
 
 }  // namespace Lmr

@@ -1,11 +1,4 @@
-// Pick mode: the main window follows the colour under the pointer every 32 ms until a click, a
-// key or the PICK button ends it. Also the keys and drags that move the pick point.
-#include <algorithm>
-#include <cstdint>
-#include <limits>
-
-#include "app/lumarin.h"
-#include "pick/command_keys.h"
+#include "pick/pick_mode.h"
 
 namespace Lmr {
 namespace {
@@ -14,80 +7,102 @@ constexpr std::uint32_t pickPeriodMs = 32;
 constexpr int endSettleMs = 100;
 // Window-move picking samples this far above and left of the window's outer corner.
 constexpr std::int32_t windowMovePickOffset = 12;
-
-// A coordinate or strength moved by a step, without overflow: arrow keys may push the point past
-// the screen (the next capture pulls it back), and the wheel may gather any number of steps
-// before the strength is clamped.
-std::int32_t movedBy(std::int32_t coordinate, std::int32_t step) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{coordinate} + step,
-                                                            std::numeric_limits<std::int32_t>::min(),
-                                                            std::numeric_limits<std::int32_t>::max()));
-}
+// The click that started pick mode (PICK acts on release) and any in the first ticks after it
+// are dropped.
+constexpr std::int32_t clickGraceTicks = 5;
 
 }  // namespace
 
+PickMode::PickMode(MainWindowPort& window, MouseMonitorPort& mouse, ProcessPort& process,
+                   const LiveSettings& settings, ReadyFlag& ready, PickPoint& mpt, Magnifier& magnifier,
+                   ColourHistory& history, Snapshot& snapshot, const Readouts& readouts)
+    : window_(window),
+      mouse_(mouse),
+      process_(process),
+      settings_(settings),
+      ready_(ready),
+      mpt_(mpt),
+      magnifier_(magnifier),
+      history_(history),
+      snapshot_(snapshot),
+      readouts_(readouts) {}
+
 // Window calls made while toggling can deliver messages, and with them a second request: the
 // ready flag keeps it (and any request before loading has finished) out.
-void Lumarin::togglePicking() {
-  if (!bInitialized) return;
-  bInitialized = false;
-  if (is_picking) {
+void PickMode::togglePicking() {
+  if (!ready_.bInitialized) return;
+  ready_.bInitialized = false;
+  if (is_picking_) {
     endPicking();
   } else {
     startPicking();
   }
-  bInitialized = true;
+  ready_.bInitialized = true;
 }
 
-void Lumarin::startPicking() {
-  MainWindowPort& window = platform_.window;
-  window.setTopmost(true);
-  sendPickedColorToHistory();
-  platform_.mouse.begin(&mpt);
-  platform_.process.sleepFor(0);
-  is_picking = true;
-  threadLoopCount = 0;
-  uMyTimerId = window.startTimer(pickPeriodMs);
-  if (settingOn(Setting::pick_from_snapshot)) freezeScreen();
-  window.restore();
-  window.activate();
-  window.bringToForeground();
+void PickMode::startPicking() {
+  window_.setTopmost(true);
+  history_.sendPickedColorToHistory();
+  mouse_.begin(&mpt_.record());
+  process_.sleepFor(0);
+  is_picking_ = true;
+  threadLoopCount_ = 0;
+  uMyTimerId_ = window_.startTimer(pickPeriodMs);
+  if (settings_.isOn(Setting::pick_from_snapshot)) snapshot_.freezeScreen();
+  window_.restore();
+  window_.activate();
+  window_.bringToForeground();
 }
 
 // The colour of the last update stays: it is the pick.
-void Lumarin::endPicking() {
-  MainWindowPort& window = platform_.window;
-  window.activate();
-  is_picking = false;
-  threadLoopCount = 0;
-  window.stopTimer(uMyTimerId);
-  platform_.mouse.end();
-  storeField(mpt.clicked, std::uint8_t{0});
-  hideScreenshot();
-  window.restore();
-  window.activate();
-  platform_.process.sleepFor(endSettleMs);
-  window.setTopmost(false);
+void PickMode::endPicking() {
+  window_.activate();
+  is_picking_ = false;
+  threadLoopCount_ = 0;
+  window_.stopTimer(uMyTimerId_);
+  mouse_.end();
+  mpt_.clearClick();
+  snapshot_.hideScreenshot();
+  window_.restore();
+  window_.activate();
+  process_.sleepFor(endSettleMs);
+  window_.setTopmost(false);
 }
 
-// Wheel steps are taken and zeroed in one step, so none the monitor adds meanwhile is lost.
-void Lumarin::updatePickPreviewWrapper() {
-  if (!is_picking) return;
-  if (const std::int32_t steps = takeWheelSteps(mpt); steps != 0) newFishEye(movedBy(fishEye, steps));
-  ++threadLoopCount;
-  updatePickPreview();
+void PickMode::updatePickPreviewWrapper() {
+  if (!is_picking_) return;
+  if (const std::int32_t steps = mpt_.takeWheelSteps(); steps != 0)
+    magnifier_.newFishEye(movedBy(magnifier_.fishEye(), steps));
+  ++threadLoopCount_;
+  magnifier_.updatePickPreview();
 }
 
-bool Lumarin::ProcessCmdKey(std::uint32_t /*message*/, std::int32_t keyData) {
-  if (!keyboardColorInput) runCommandKey(commandKeyAction(keyData));
-  return platform_.window.defaultCommandKey(keyData);
+bool PickMode::clickEndsUpdate() {
+  if (threadLoopCount_ <= clickGraceTicks) {
+    mpt_.clearClick();
+    return false;
+  }
+  if (!mpt_.clicked()) return false;
+  if (is_picking_) togglePicking();
+  return true;
 }
 
-void Lumarin::runCommandKey(CommandKeyAction action) {
+bool PickMode::dropForClose() {
+  const bool wasPicking = is_picking_;
+  is_picking_ = false;
+  return wasPicking;
+}
+
+bool PickMode::ProcessCmdKey(std::uint32_t /*message*/, std::int32_t keyData) {
+  if (!readouts_.typingColour()) runCommandKey(commandKeyAction(keyData));
+  return window_.defaultCommandKey(keyData);
+}
+
+void PickMode::runCommandKey(CommandKeyAction action) {
   switch (action) {
     case CommandKeyAction::Toggle: togglePicking(); return;
     case CommandKeyAction::EndPicking:
-      if (is_picking) togglePicking();
+      if (is_picking_) togglePicking();
       return;
     case CommandKeyAction::MoveLeft: movePickPoint(-1, 0); return;
     case CommandKeyAction::MoveUp: movePickPoint(0, -1); return;
@@ -95,7 +110,7 @@ void Lumarin::runCommandKey(CommandKeyAction action) {
     case CommandKeyAction::MoveDown: movePickPoint(0, 1); return;
     case CommandKeyAction::Refresh:
       togglePicking();
-      platform_.process.sleepFor(0);
+      process_.sleepFor(0);
       togglePicking();
       return;
     case CommandKeyAction::None: return;
@@ -103,48 +118,48 @@ void Lumarin::runCommandKey(CommandKeyAction action) {
 }
 
 // The capture pulls a point pushed past the screen back onto it, and the pick point with it.
-void Lumarin::movePickPoint(std::int32_t dx, std::int32_t dy) {
-  storeField(mpt.x, movedBy(loadField(mpt.x), dx));
-  storeField(mpt.y, movedBy(loadField(mpt.y), dy));
-  updatePickPreview();
+void PickMode::movePickPoint(std::int32_t dx, std::int32_t dy) {
+  mpt_.moveBy(dx, dy);
+  magnifier_.updatePickPreview();
 }
 
 // A press that ended pick mode (the monitor reports it as a click, and the update acts on it
 // before the release arrives) is that press's whole effect: its release must not start pick mode
 // again at once.
-void Lumarin::btn_pick_MouseDown() { pickingAtPress_ = is_picking; }
+void PickMode::btn_pick_MouseDown() { pickingAtPress_ = is_picking_; }
 
-void Lumarin::btn_pick_MouseUp() {
-  const bool endedByThisPress = pickingAtPress_ && !is_picking;
+void PickMode::btn_pick_MouseUp() {
+  const bool endedByThisPress = pickingAtPress_ && !is_picking_;
   pickingAtPress_ = false;
   if (!endedByThisPress) togglePicking();
 }
 
-void Lumarin::pick_zoom_MouseDown(int x, int y) {
-  if (!bInitialized || is_picking) return;
+void PickMode::pick_zoom_MouseDown(int x, int y) {
+  if (!ready_.bInitialized || is_picking_) return;
   sx = x;
   sy = y;
-  panning = true;
-  sendPickedColorToHistory();
+  panning_ = true;
+  history_.sendPickedColorToHistory();
 }
 
 // The view is dragged along: the pick point moves against the pointer at half its speed, each
 // step's remainder dropped (integer division truncates toward zero).
-void Lumarin::pick_zoom_MouseMove(int x, int y) {
-  if (!panning) return;
+void PickMode::pick_zoom_MouseMove(int x, int y) {
+  if (!panning_) return;
   movePickPoint((sx - x) / 2, (sy - y) / 2);
   sx = x;
   sy = y;
 }
 
-void Lumarin::pick_zoom_MouseUp() { panning = false; }
+void PickMode::Lumarin_Move() {
+  if (!ready_.bInitialized || !settings_.isOn(Setting::window_move_pick)) return;
+  const Rect32 frame = window_.windowRect();
+  mpt_.moveTo({frame.X - windowMovePickOffset, frame.Y - windowMovePickOffset});
+  magnifier_.updatePickPreview();
+}
 
-void Lumarin::Lumarin_Move() {
-  if (!bInitialized || !settingOn(Setting::window_move_pick)) return;
-  const Rect32 frame = platform_.window.windowRect();
-  storeField(mpt.x, frame.X - windowMovePickOffset);
-  storeField(mpt.y, frame.Y - windowMovePickOffset);
-  updatePickPreview();
+void PickMode::snapshotPressed() {
+  if (is_picking_) togglePicking();
 }
 
 }  // namespace Lmr

@@ -82,22 +82,37 @@ struct BenchPlatform {
   Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen, rest.history, rest, rest.snapshot};
 };
 
-void pickAt(Lmr::Lumarin& lumarin, int run) {
-  const Lmr::Point32 point = pickPoints[run & 1];
-  lumarin.mpt.x = point.x;
-  lumarin.mpt.y = point.y;
-}
+// The magnifier and the readouts it feeds, made over the loaded window's own surfaces and
+// controls, so that an update can be asked for at any point.
+struct Magnifier {
+  explicit Magnifier(BenchPlatform& platform)
+      : readouts(platform.window, platform.rest, platform.rest, platform.rest, hist_frm),
+        magnifier(platform.window, platform.screen, platform.magnifier, platform.rest, ready, mpt, readouts,
+                  [] { return false; }) {
+    magnifier.load(L"default.png");
+  }
+  std::vector<std::string> calls;
+  Lmr::testing::FakeHistoryDialog history{calls};
+  Lmr::ReadyFlag ready{true};
+  Lmr::History hist_frm{history};
+  Lmr::PickPoint mpt;
+  Lmr::Readouts readouts;
+  Lmr::Magnifier magnifier;
+};
 
-unsigned pickedAt(Lmr::Lumarin& lumarin, int run) {
-  pickAt(lumarin, run);
-  lumarin.updatePickPreview();
-  return lumarin.g_pick_clr & 0xFFFFFFu;
+void pickAt(Magnifier& view, int run) { view.mpt.moveTo(pickPoints[run & 1]); }
+
+unsigned pickedAt(Magnifier& view, int run) {
+  pickAt(view, run);
+  view.magnifier.updatePickPreview();
+  return view.readouts.g_pick_clr() & 0xFFFFFFu;
 }
 
 int runBenchmarks() {
   BenchPlatform platform;
   Lmr::Lumarin lumarin(platform.ports);
   if (!lumarin.startedUp() || !lumarin.Lumarin_Load()) return 1;
+  Magnifier view(platform);
   platform.window.show();
   SetWindowPos(platform.window.handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   HWND backdrop = showBackdrop();
@@ -120,7 +135,7 @@ int runBenchmarks() {
   };
   const auto floorRound = [&](int run) {
     floorScreenBlit(run);
-    BitBlt(floorPanel.get(), lumarin.dpi_draw_x, lumarin.dpi_draw_x, Lmr::viewWidth, Lmr::viewWidth,
+    BitBlt(floorPanel.get(), view.magnifier.dpi_draw_x(), view.magnifier.dpi_draw_x(), Lmr::viewWidth, Lmr::viewWidth,
            floorCapture.dc(), 0, 0, SRCCOPY);
   };
   // A plain edit control of the same size beside the window's own, with nothing of ours in its
@@ -135,12 +150,12 @@ int runBenchmarks() {
       {"floor: screen blit and panel blit", floorRound, floorRound},
       {"whole update, colour unchanged",
        [&](int) {
-         pickAt(lumarin, 0);
-         lumarin.updatePickPreview();
+         pickAt(view, 0);
+         view.magnifier.updatePickPreview();
        },
        [&](int) {
-         pickAt(lumarin, 0);
-         lumarin.updatePickPreview();
+         pickAt(view, 0);
+         view.magnifier.updatePickPreview();
        }},
       {"region capture 200 x 200",
        [&](int run) {
@@ -149,14 +164,14 @@ int runBenchmarks() {
        }},
       {"fish-eye view alone",
        [&](int) {
-         Lmr::renderMagnifierView(screen.capturedPixels(), magnifier.viewBuffer(), lumarin.srows, lumarin.fishEye,
+         Lmr::renderMagnifierView(screen.capturedPixels(), magnifier.viewBuffer(), view.magnifier.srows(), view.magnifier.fishEye(),
                                   false);
        }},
-      {"present into the panel", [&](int) { magnifier.presentView(lumarin.dpi_draw_x); }},
+      {"present into the panel", [&](int) { magnifier.presentView(view.magnifier.dpi_draw_x()); }},
       {"swatch colour and readout texts",
        [&](int run) {
          window.setSwatchColour(Lmr::ui::ControlId::color_current, swatchColour(run));
-         lumarin.updateTextHexDisplay();
+         view.readouts.updateTextHexDisplay();
        }},
       {"floor: SetWindowTextW on a bare edit control",
        [&](int run) { SetWindowTextW(bareEdit, run & 1 ? L"hsb(350, 78%, 29%)" : L"hsb(210, 59%, 75%)"); }},
@@ -166,13 +181,13 @@ int runBenchmarks() {
        }},
       {"whole update",
        [&](int run) {
-         pickAt(lumarin, run);
-         lumarin.updatePickPreview();
+         pickAt(view, run);
+         view.magnifier.updatePickPreview();
        }},
       {"whole update and its repaint",
        [&](int run) {
-         pickAt(lumarin, run);
-         lumarin.updatePickPreview();
+         pickAt(view, run);
+         view.magnifier.updatePickPreview();
          RedrawWindow(window.handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
        }},
   };
@@ -181,11 +196,11 @@ int runBenchmarks() {
 
   // No growth: whole updates in a row, the colour changing every time, leave the handles and the
   // memory where they were after the first ones.
-  for (int run = 0; run < 100; ++run) pickedAt(lumarin, run);
+  for (int run = 0; run < 100; ++run) pickedAt(view, run);
   const double privateBefore = privateKiB();  // first: reading it starts a process of its own
   const DWORD handlesBefore = bench::handleCountOf(GetCurrentProcessId());
   for (int run = 0; run < growthRuns; ++run) {
-    pickedAt(lumarin, run);
+    pickedAt(view, run);
     if (run % 64 == 0) pumpMessages();
   }
   const DWORD handlesAfter = bench::handleCountOf(GetCurrentProcessId());
@@ -193,7 +208,7 @@ int runBenchmarks() {
               static_cast<unsigned long>(handlesBefore), static_cast<unsigned long>(handlesAfter), privateBefore,
               privateKiB());
 
-  std::printf("picked colours #%06X and #%06X\n", pickedAt(lumarin, 0), pickedAt(lumarin, 1));
+  std::printf("picked colours #%06X and #%06X\n", pickedAt(view, 0), pickedAt(view, 1));
   for (const Step& step : steps) print(step);
   const auto median = [&](const char* name) { return medianOf(steps, name); };
   const double floor = median("floor: screen blit and panel blit");

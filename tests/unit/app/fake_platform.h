@@ -77,7 +77,7 @@ struct FakeSnapshotWindow : SnapshotPort {
 };
 
 struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPort, MagnifierPort, ClipboardPort,
-                      ColourChooserPort, OptionsDialogPort, ScreenPort, TrayPort {
+                      ColourChooserPort, OptionsDialogPort, ScreenPort, TrayPort, LiveSettings {
   std::vector<std::string> calls;
   std::vector<std::wstring> messages;
   std::set<std::wstring> missingFiles;
@@ -236,6 +236,8 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   void build(OptionsDialogEvents&) override { log("build options"); }
   void setAboutText(std::wstring_view text) override { aboutText = text; }
   bool isChecked(Setting setting) override { return checks[setting]; }
+  // The settings as a subsystem built without the options dialog reads them: its boxes.
+  bool isOn(Setting setting) const override { return checks.count(setting) && checks.at(setting); }
   void setChecked(Setting setting, bool checked) override { checks[setting] = checked; }
   bool visible() override { return optionsVisible; }
   void showModal() override { log("options shown"); }

@@ -38,6 +38,7 @@ const std::vector<bool> defaults{false, false, false, false, false, true};
 TEST(OptionsLoad, AFirstStartCreatesTheKeyWithOnlyItsUnnamedValueAndShowsTheDefaults) {
   Platform fake;
   Lmr::Options options(fake, fake);
+  options.load();
   EXPECT_EQ(fake.writes, (Writes{{L"", 1}}));
   EXPECT_EQ(checksOf(fake), defaults);
   EXPECT_EQ(fake.aboutText, L"Huedisk Software 1.00.11");
@@ -59,6 +60,7 @@ TEST(OptionsLoad, AnExistingKeyGetsNothingWrittenAndItsValuesLoad) {
     fake.keyExists = true;
     fake.stored = c.stored;
     Lmr::Options options(fake, fake);
+    options.load();
     EXPECT_TRUE(fake.writes.empty()) << c.what;
     EXPECT_EQ(checksOf(fake), c.checks) << c.what;
   }
@@ -67,6 +69,7 @@ TEST(OptionsLoad, AnExistingKeyGetsNothingWrittenAndItsValuesLoad) {
 TEST(OptionsLoad, TheLiveSettingIsTheBoxAsItIsNow) {
   Platform fake;
   Lmr::Options options(fake, fake);
+  options.load();
   fake.setChecked(Setting::lines_between_pixels, true);
   fake.setChecked(Setting::round_hsb, false);
   EXPECT_TRUE(options.isOn(Setting::lines_between_pixels));
@@ -77,6 +80,7 @@ TEST(OptionsLoad, TheLiveSettingIsTheBoxAsItIsNow) {
 TEST(OptionsOk, StoresAllSixInOrderEveryTimeThenCloses) {
   Platform fake;
   Lmr::Options options(fake, fake);
+  options.load();
   fake.writes.clear();
   fake.setChecked(Setting::pick_from_snapshot, true);
   options.ok_btn_Click();
@@ -94,6 +98,7 @@ TEST(OptionsOk, StoresAllSixInOrderEveryTimeThenCloses) {
 TEST(OptionsOk, AStoreThatCannotBeWrittenIsReportedAndTheChoicesLastThisRun) {
   Platform fake;
   Lmr::Options options(fake, fake);
+  options.load();
   fake.writes.clear();
   fake.unwritable = {L"window_move_pick"};
   fake.setChecked(Setting::minimize_tray, true);
@@ -115,6 +120,7 @@ TEST(OptionsOk, AStoreThatCannotBeWrittenIsReportedAndTheChoicesLastThisRun) {
 TEST(OptionsLinks, EachLinkOpensItsPage) {
   Platform fake;
   Lmr::Options options(fake, fake);
+  options.load();
   options.check_for_updates_LinkClicked();
   options.contact_support_LinkClicked();
   options.linkLabel1_LinkClicked();

@@ -85,12 +85,12 @@ TEST(StartUp, TheLoadStepSetsTheViewStateAndTheReadyFlag) {
   auto platform = fake.platform();
   Lmr::Lumarin lumarin(platform);
   ASSERT_TRUE(lumarin.startedUp());
-  EXPECT_FALSE(lumarin.bInitialized);
+  EXPECT_FALSE(lumarin.ready().bInitialized);
   ASSERT_TRUE(lumarin.Lumarin_Load());
-  EXPECT_TRUE(lumarin.bInitialized);
-  EXPECT_EQ(lumarin.g_pick_clr, 0xFFA31515u);
-  EXPECT_EQ(lumarin.sourceRect, (Lmr::Rect32{0, 0, 200, 200}));
-  EXPECT_EQ(lumarin.dpi_draw_x, 49);
+  EXPECT_TRUE(lumarin.ready().bInitialized);
+  EXPECT_EQ(lumarin.readouts().g_pick_clr(), 0xFFA31515u);
+  EXPECT_EQ(lumarin.magnifier().sourceRect(), (Lmr::Rect32{0, 0, 200, 200}));
+  EXPECT_EQ(lumarin.magnifier().dpi_draw_x(), 49);
   EXPECT_EQ(fake.drawnOffset, 49);
   EXPECT_EQ(Lmr::Lumarin::getInstance(), &lumarin);
 }

@@ -80,12 +80,12 @@ TEST_F(WindowLife, TheMessageProcedureDispatchesItsFourMessages) {
   message(275);
   EXPECT_TRUE(fake.calls.empty()) << "a tick outside pick mode does nothing";
   message(273, 1025);
-  EXPECT_TRUE(lumarin.is_picking);
+  EXPECT_TRUE(lumarin.pickMode().is_picking());
   fake.calls.clear();
   message(275);
   EXPECT_EQ(fake.calls, (Calls{"capture"}));
   message(273, (7u << 16) | 1025);  // the low word is the command
-  EXPECT_FALSE(lumarin.is_picking);
+  EXPECT_FALSE(lumarin.pickMode().is_picking());
   fake.calls.clear();
   for (const std::uintptr_t command : {1023u, 1028u, 0u}) message(273, command);
   message(0x200);
@@ -134,16 +134,22 @@ TEST_F(WindowLife, ClosingFollowsTheSettingsAndTheReason) {
   EXPECT_EQ(fake.calls, (Calls{"end", "remove icon"}));
 }
 
-TEST_F(WindowLife, ClosingDuringPickModeClearsItFirstAndBeforeLoadRunsNoSteps) {
-  lumarin.togglePicking();
+TEST_F(WindowLife, ClosingDuringPickModeClearsItFirst) {
+  message(273, 1025);
   fake.calls.clear();
   EXPECT_FALSE(lumarin.Lumarin_FormClosing(CloseReason::UserClosing));
-  EXPECT_FALSE(lumarin.is_picking);
+  EXPECT_FALSE(lumarin.pickMode().is_picking());
   EXPECT_EQ(fake.calls, (Calls{"sleep 250", "end", "remove icon"}));
+}
+
+TEST(WindowLifeBeforeLoading, AClosingRunsNoStepsAndPaintDrawsNothing) {
+  FakePlatform fake;
+  Lmr::Platform platform = fake.platform();
+  Lmr::Lumarin lumarin{platform};
+  fake.checks[Setting::close_btn_minimizes] = fake.checks[Setting::minimize_tray] = true;
   fake.calls.clear();
-  lumarin.bInitialized = false;
-  settings(true, true);
   EXPECT_FALSE(lumarin.Lumarin_FormClosing(CloseReason::UserClosing));
+  lumarin.WndProc(15, 0, 0);
   EXPECT_TRUE(fake.calls.empty());
 }
 
@@ -163,7 +169,7 @@ TEST_F(WindowLife, MinimisingHidesOnlyWithTheTraySetting) {
 TEST_F(WindowLife, TheScreenIsFrozenAtEveryStartWithTheSettingAndTheWindowMadeOnce) {
   fake.checks[Setting::pick_from_snapshot] = true;
   const Calls freeze{"snapshot hide", "snapshot capture", "snapshot show", "snapshot move", "sleep 5", "snapshot draw"};
-  lumarin.togglePicking();
+  message(273, 1025);
   Calls expected{"topmost", "begin", "sleep 0", "timer 32", "snapshot create"};
   expected.insert(expected.end(), freeze.begin(), freeze.end());
   expected.insert(expected.end(), {"restore", "activate", "foreground"});
@@ -182,14 +188,14 @@ TEST_F(WindowLife, TheScreenIsFrozenAtEveryStartWithTheSettingAndTheWindowMadeOn
 }
 
 TEST_F(WindowLife, WithoutTheSettingNoSnapshotWindowAndAPressOnItPicks) {
-  lumarin.togglePicking();
-  lumarin.togglePicking();
+  message(273, 1025);
+  message(273, 1025);
   EXPECT_EQ(std::count_if(fake.calls.begin(), fake.calls.end(), [](const std::string& c) { return c.rfind("snapshot", 0) == 0; }), 0);
   lumarin.snapshotPressed();
-  EXPECT_FALSE(lumarin.is_picking) << "nothing to end";
-  lumarin.togglePicking();
+  EXPECT_FALSE(lumarin.pickMode().is_picking()) << "nothing to end";
+  message(273, 1025);
   lumarin.snapshotPressed();
-  EXPECT_FALSE(lumarin.is_picking);
+  EXPECT_FALSE(lumarin.pickMode().is_picking());
 }
 
 TEST_F(WindowLife, EscapeInTheSnapshotWindowLeavesNoIconBehind) {

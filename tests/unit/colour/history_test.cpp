@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/lumarin.h"
+#include "colour/colour_history.h"
 #include "colour/colour_parse.h"
 #include "../app/fake_platform.h"
 
@@ -41,33 +41,35 @@ TEST(HistoryRules, AnEntryReadsAsThreeHexPairsAfterTheHash) {
 
 class ColourHistory : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(lumarin.Lumarin_Load()); }
+  void SetUp() override { hist_frm.load(); }
 
   // The hex field shows a colour, as after a pick or typing it.
   void show(const wchar_t* hex) { fake.texts[ControlId::out_hex] = hex; }
   void show(Lmr::Argb colour) {
     fake.swatches[ControlId::color_current] = colour;
-    lumarin.updateTextHexDisplay();
+    readouts.updateTextHexDisplay();
   }
   Lmr::Argb current() { return fake.swatches[ControlId::color_current]; }
 
   FakePlatform fake;
-  Lmr::Platform platform = fake.platform();
-  Lmr::Lumarin lumarin{platform};
+  Lmr::ReadyFlag ready{true};
+  Lmr::History hist_frm{fake.history};
+  Lmr::Readouts readouts{fake, fake, fake, fake, hist_frm};
+  Lmr::ColourHistory colourHistory{fake, hist_frm, readouts, ready};
   Lmr::testing::FakeHistoryDialog& dialog = fake.history;
 };
 
 TEST_F(ColourHistory, RecordsNewestFirstSkippingOnlyARepeatOfTheNewest) {
   for (const wchar_t* hex : {L"#AA0000", L"#00BB00", L"#AA0000", L"#AA0000", L"#aa0000", L"", L"#12"}) {
     show(hex);
-    lumarin.sendPickedColorToHistory();
+    colourHistory.sendPickedColorToHistory();
   }
   EXPECT_EQ(dialog.entries, (Entries{L"#12", L"#aa0000", L"#AA0000", L"#00BB00", L"#AA0000"}));
 }
 
 TEST_F(ColourHistory, FilingCopiesTheCurrentColourToThePreviousSwatch) {
   show(0xFF102030);
-  lumarin.sendPickedColorToHistory();
+  colourHistory.sendPickedColorToHistory();
   EXPECT_EQ(fake.swatches[ControlId::color_previous], 0xFF102030u);
   EXPECT_EQ(dialog.entries, Entries{L"#102030"});
 }
@@ -75,7 +77,7 @@ TEST_F(ColourHistory, FilingCopiesTheCurrentColourToThePreviousSwatch) {
 TEST_F(ColourHistory, OpeningWithNothingFiledChangesNothing) {
   show(L"");
   const Lmr::Argb before = current();
-  lumarin.color_previous_Click();
+  colourHistory.color_previous_Click();
   EXPECT_TRUE(dialog.entries.empty());
   EXPECT_EQ(dialog.selected, std::nullopt);
   EXPECT_EQ(current(), before);
@@ -83,7 +85,7 @@ TEST_F(ColourHistory, OpeningWithNothingFiledChangesNothing) {
 
 TEST_F(ColourHistory, SelectBringsBackTheSecondEntryAndTheSwatchesStay) {
   show(0xFFAA0000);
-  lumarin.sendPickedColorToHistory();  // a pick starts with A current ...
+  colourHistory.sendPickedColorToHistory();  // a pick starts with A current ...
   show(0xFF00BB00);                    // ... and ends on B
   dialog.onShown = [&](Lmr::HistoryDialogEvents& history) {
     EXPECT_EQ(dialog.entries, (Entries{L"#00BB00", L"#AA0000"}));
@@ -92,7 +94,7 @@ TEST_F(ColourHistory, SelectBringsBackTheSecondEntryAndTheSwatchesStay) {
     EXPECT_EQ(dialog.prevClr, 0xFF00BB00u) << "the lower swatch holds the current colour";
     history.select_btn_Click();
   };
-  lumarin.color_previous_Click();
+  colourHistory.color_previous_Click();
   EXPECT_EQ(current(), 0xFFAA0000u);
   EXPECT_EQ(fake.texts[ControlId::out_hex], L"#AA0000");
   EXPECT_EQ(fake.swatches[ControlId::color_previous], 0xFFAA0000u);
@@ -100,10 +102,10 @@ TEST_F(ColourHistory, SelectBringsBackTheSecondEntryAndTheSwatchesStay) {
 
 TEST_F(ColourHistory, CancelAndTheCloseBoxKeepTheCurrentColour) {
   show(0xFFAA0000);
-  lumarin.sendPickedColorToHistory();
+  colourHistory.sendPickedColorToHistory();
   show(0xFF00BB00);
   dialog.onShown = [](Lmr::HistoryDialogEvents& history) { history.cancel_btn_Click(); };
-  lumarin.color_previous_Click();
+  colourHistory.color_previous_Click();
   EXPECT_EQ(current(), 0xFF00BB00u);
   EXPECT_EQ(fake.calls.back(), "history closed");
 }
@@ -115,15 +117,15 @@ TEST_F(ColourHistory, OneEntryIsSelectedItselfAndAnUnreadableOneKeepsThePreview)
     EXPECT_EQ(dialog.preview, 0xFFF0F0F0u) << "the dialog's own colour until an entry reads";
     history.select_btn_Click();
   };
-  lumarin.color_previous_Click();
+  colourHistory.color_previous_Click();
   EXPECT_EQ(current(), 0xFFF0F0F0u) << "Select hands back the unchanged preview";
 }
 
 TEST_F(ColourHistory, TheSelectionFollowsItsEntryWhenNewerOnesAreFiled) {
   show(L"#000001");
-  lumarin.sendPickedColorToHistory();
+  colourHistory.sendPickedColorToHistory();
   show(L"#000002");
-  lumarin.color_previous_Click();
+  colourHistory.color_previous_Click();
   ASSERT_EQ(dialog.selected, 1u);
   show(L"#000003");
   dialog.onShown = [&](Lmr::HistoryDialogEvents& history) {
@@ -131,13 +133,13 @@ TEST_F(ColourHistory, TheSelectionFollowsItsEntryWhenNewerOnesAreFiled) {
     EXPECT_EQ(dialog.preview, 0xFF000002u) << "moved down to 2, back to 1 when shown";
     history.cancel_btn_Click();
   };
-  lumarin.color_previous_Click();
+  colourHistory.color_previous_Click();
 }
 
 TEST_F(ColourHistory, NotOpenedBeforeLoadingHasFinishedOrDuringAToggle) {
-  lumarin.bInitialized = false;
+  ready.bInitialized = false;
   show(L"#ABCDEF");
-  lumarin.color_previous_Click();
+  colourHistory.color_previous_Click();
   EXPECT_TRUE(dialog.entries.empty());
   EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), "history shown"), 0);
 }

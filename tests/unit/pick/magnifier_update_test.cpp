@@ -4,7 +4,8 @@
 #include <climits>
 #include <vector>
 
-#include "app/lumarin.h"
+#include "pick/magnifier.h"
+
 #include "colour/colour_text.h"
 #include "pick/magnifier_view.h"
 #include "../app/fake_platform.h"
@@ -30,31 +31,33 @@ class MagnifierUpdate : public ::testing::Test {
     for (int row = 0; row < Lmr::viewWidth; ++row)
       for (int column = 0; column < Lmr::viewWidth; ++column) captured(column, row) = capturedAt(column, row);
     fake.captureWorks = true;
-    ASSERT_TRUE(lumarin.Lumarin_Load());
+    hist_frm.load();
+    magnifier.load(L"default.png");
     fake.swatches[ControlId::color_current] = shownBefore;
-    lumarin.g_pick_clr = shownBefore;
+    readouts.setPickColour(shownBefore);
     pickAt({640, 700});
     fake.calls.clear();
   }
 
   std::uint32_t& captured(int column, int row) { return fake.captured[std::size_t(row) * Lmr::viewWidth + column]; }
   std::uint32_t viewAt(int column, int row) const { return fake.view[std::size_t(row) * Lmr::viewWidth + column]; }
-  void pickAt(Point32 point) {
-    lumarin.mpt.x = point.x;
-    lumarin.mpt.y = point.y;
-  }
-  Point32 pickPoint() const { return {lumarin.mpt.x, lumarin.mpt.y}; }
+  void pickAt(Point32 point) { mpt.moveTo(point); }
+  Point32 pickPoint() { return mpt.point(); }
 
   void expectNothingShown() {
     EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), "present view"), 0);
-    EXPECT_EQ(lumarin.g_pick_clr, shownBefore);
+    EXPECT_EQ(readouts.g_pick_clr(), shownBefore);
     EXPECT_EQ(fake.swatches[ControlId::color_current], shownBefore);
     EXPECT_TRUE(fake.textWrites.empty());
   }
 
   FakePlatform fake;
-  Lmr::Platform platform = fake.platform();
-  Lmr::Lumarin lumarin{platform};
+  Lmr::ReadyFlag ready{true};
+  Lmr::History hist_frm{fake.history};
+  Lmr::PickPoint mpt;
+  Lmr::Readouts readouts{fake, fake, fake, fake, hist_frm};
+  bool clickEnds = false;  // pick mode's answer at the start of an update
+  Lmr::Magnifier magnifier{fake, fake, fake, fake, ready, mpt, readouts, [this] { return clickEnds; }};
 };
 
 TEST_F(MagnifierUpdate, CapturesRendersPresentsThenShowsTheColour) {
@@ -62,7 +65,7 @@ TEST_F(MagnifierUpdate, CapturesRendersPresentsThenShowsTheColour) {
     EXPECT_EQ(fake.swatches[ControlId::color_current], shownBefore);
     EXPECT_TRUE(fake.textWrites.empty());
   };
-  lumarin.updatePickPreview();
+  magnifier.updatePickPreview();
   EXPECT_EQ(fake.calls, (Calls{"capture", "present view"}));
   EXPECT_EQ(fake.captureCentres, (std::vector<Point32>{{640, 700}}));
   const Lmr::Argb expected = 0xFF000000u | (capturedAt(h, h) & 0x00FFFFFFu);
@@ -72,16 +75,16 @@ TEST_F(MagnifierUpdate, CapturesRendersPresentsThenShowsTheColour) {
 
 TEST_F(MagnifierUpdate, ThePickedColourIsOpaqueWhateverTheFourthByteHolds) {
   captured(h, h) = 0x00A1B2C3;
-  lumarin.updatePickPreview();
-  EXPECT_EQ(lumarin.g_pick_clr, 0xFFA1B2C3u);
+  magnifier.updatePickPreview();
+  EXPECT_EQ(readouts.g_pick_clr(), 0xFFA1B2C3u);
   captured(h, h) = 0x7FA1B2C4;
-  lumarin.updatePickPreview();
-  EXPECT_EQ(lumarin.g_pick_clr, 0xFFA1B2C4u);
+  magnifier.updatePickPreview();
+  EXPECT_EQ(readouts.g_pick_clr(), 0xFFA1B2C4u);
 }
 
 TEST_F(MagnifierUpdate, TheViewIsTheRenderersViewOfTheCaptureWithTheGridSetting) {
   fake.checks[Lmr::Setting::lines_between_pixels] = true;
-  lumarin.updatePickPreview();
+  magnifier.updatePickPreview();
   std::vector<std::uint32_t> expected(fake.view.size());
   Lmr::renderMagnifierView(fake.capturedPixels(),
                            {reinterpret_cast<std::uint8_t*>(expected.data()), Lmr::viewWidth, Lmr::viewWidth,
@@ -92,38 +95,26 @@ TEST_F(MagnifierUpdate, TheViewIsTheRenderersViewOfTheCaptureWithTheGridSetting)
 }
 
 TEST_F(MagnifierUpdate, ClearsTheKeyboardEntryFlagEvenWhenAClickEndsTheUpdate) {
-  lumarin.keyboardColorInput = true;
-  lumarin.updatePickPreview();
-  EXPECT_FALSE(lumarin.keyboardColorInput);
+  readouts.setKbdInputModeFromKeyCode('A');
+  magnifier.updatePickPreview();
+  EXPECT_FALSE(readouts.typingColour());
 
-  lumarin.keyboardColorInput = true;
-  lumarin.threadLoopCount = 6;
-  lumarin.mpt.clicked = 1;
-  lumarin.updatePickPreview();
-  EXPECT_FALSE(lumarin.keyboardColorInput);
+  readouts.setKbdInputModeFromKeyCode('A');
+  clickEnds = true;
+  magnifier.updatePickPreview();
+  EXPECT_FALSE(readouts.typingColour());
 }
 
-TEST_F(MagnifierUpdate, AClickInTheFirstFiveTicksIsDroppedAndTheUpdateGoesOn) {
-  for (int tick : {0, 5}) {
-    lumarin.threadLoopCount = tick;
-    lumarin.mpt.clicked = 1;
-    fake.calls.clear();
-    lumarin.updatePickPreview();
-    EXPECT_EQ(lumarin.mpt.clicked, 0) << tick;
-    EXPECT_EQ(fake.calls, (Calls{"capture", "present view"})) << tick;
-  }
-}
-
-TEST_F(MagnifierUpdate, AClickAfterTheGraceEndsTheUpdateBeforeAnyCapture) {
-  lumarin.threadLoopCount = 6;
-  lumarin.mpt.clicked = 1;
-  lumarin.updatePickPreview();
+TEST_F(MagnifierUpdate, AClickThatEndsTheUpdateComesBeforeAnyCapture) {
+  clickEnds = true;
+  mpt.record().clicked = 1;
+  magnifier.updatePickPreview();
   EXPECT_TRUE(fake.calls.empty());
-  EXPECT_EQ(lumarin.mpt.clicked, 1) << "the flag is pick mode's to clear";
+  EXPECT_EQ(mpt.record().clicked, 1) << "the flag is pick mode's to clear";
   expectNothingShown();
 
-  lumarin.mpt.clicked = 0;
-  lumarin.updatePickPreview();
+  clickEnds = false;
+  magnifier.updatePickPreview();
   EXPECT_EQ(fake.calls, (Calls{"capture", "present view"}));
 }
 
@@ -134,7 +125,7 @@ TEST_P(MagnifierBand, APointInTheBandLeavesViewAndReadoutsAlone) {
   fake.window = {100, 200, 314, 580};
   const auto [point, inBand] = GetParam();
   pickAt(point);
-  lumarin.updatePickPreview();
+  magnifier.updatePickPreview();
   if (inBand) {
     EXPECT_TRUE(fake.calls.empty());
     expectNothingShown();
@@ -152,35 +143,35 @@ INSTANTIATE_TEST_SUITE_P(Edges, MagnifierBand,
 
 TEST_F(MagnifierUpdate, AFailedCaptureShowsNothing) {
   fake.captureWorks = false;
-  lumarin.updatePickPreview();
+  magnifier.updatePickPreview();
   EXPECT_EQ(fake.calls, Calls{"capture"});
   expectNothingShown();
 }
 
 TEST_F(MagnifierUpdate, ThePickPointFollowsTheCorrectedCentreAlsoWhenTheCaptureFails) {
   pickAt({-5, 2000});
-  lumarin.updatePickPreview();
+  magnifier.updatePickPreview();
   EXPECT_EQ(fake.captureCentres.back(), (Point32{-5, 2000}));
   EXPECT_EQ(pickPoint(), (Point32{0, 1080}));
 
   fake.captureWorks = false;
   pickAt({2500, -3});
-  lumarin.updatePickPreview();
+  magnifier.updatePickPreview();
   EXPECT_EQ(pickPoint(), (Point32{1920, 0}));
 }
 
 TEST_F(MagnifierUpdate, NewFishEyeLimitsTheStrengthAndShowsItInTheField) {
   for (const auto& [asked, kept] : {std::pair{0, 1}, {13, 12}, {-40, 1}, {INT_MIN, 1}, {INT_MAX, 12}, {4, 4}}) {
-    lumarin.newFishEye(asked);
-    EXPECT_EQ(lumarin.fishEye, kept) << asked;
+    magnifier.newFishEye(asked);
+    EXPECT_EQ(magnifier.fishEye(), kept) << asked;
     EXPECT_EQ(fake.fishEyeShown, kept) << asked;
-    EXPECT_EQ(lumarin.srows, Lmr::computeFishEye(kept)) << asked;
+    EXPECT_EQ(magnifier.srows(), Lmr::computeFishEye(kept)) << asked;
   }
 }
 
 TEST_F(MagnifierUpdate, AStrengthChangeRendersAgainFromThePickPoint) {
   pickAt({30, 900});
-  lumarin.fisheye_num_updn_ValueChanged(3);
+  magnifier.fisheye_num_updn_ValueChanged(3);
   EXPECT_EQ(fake.captureCentres, (std::vector<Point32>{{30, 900}}));
   EXPECT_EQ(fake.calls, (Calls{"capture", "present view"}));
   const int markerHi = h + 3 + 1;

@@ -5,8 +5,7 @@
 #include <climits>
 #include <vector>
 
-#include "app/lumarin.h"
-#include "../app/fake_platform.h"
+#include "pick_engine.h"
 
 namespace {
 
@@ -29,101 +28,101 @@ class PickMode : public ::testing::Test {
  protected:
   void SetUp() override {
     fake.captureWorks = true;
-    ASSERT_TRUE(lumarin.Lumarin_Load());
     fake.texts[ControlId::out_hex] = L"#A31515";
     pickAt({640, 700});
     fake.calls.clear();
   }
-  void pickAt(Point32 point) {
-    lumarin.mpt.x = point.x;
-    lumarin.mpt.y = point.y;
-  }
-  Point32 pickPoint() const { return {lumarin.mpt.x, lumarin.mpt.y}; }
+  void pickAt(Point32 point) { engine.mpt.moveTo(point); }
+  Point32 pickPoint() { return engine.mpt.point(); }
+  pt_type& monitorRecord() { return engine.mpt.record(); }
   void startPicking() {
-    lumarin.togglePicking();
-    ASSERT_TRUE(lumarin.is_picking);
+    pickMode.togglePicking();
+    ASSERT_TRUE(pickMode.is_picking());
     fake.calls.clear();
   }
 
   FakePlatform fake;
-  Lmr::Platform platform = fake.platform();
-  Lmr::Lumarin lumarin{platform};
+  Lmr::testing::PickEngine engine{fake};
+  Lmr::PickMode& pickMode = engine.pickMode;
 };
 
 TEST_F(PickMode, StartsAndEndsInTheirOrderWithOneTimerAndTheColourKept) {
   fake.onBegin = [&] {
     EXPECT_EQ(fake.history.entries, std::vector<std::wstring>{L"#A31515"}) << "filed before the monitor starts";
-    EXPECT_FALSE(lumarin.is_picking);
+    EXPECT_FALSE(pickMode.is_picking());
   };
-  lumarin.togglePicking();
+  pickMode.togglePicking();
   EXPECT_EQ(fake.calls, startSteps);
-  EXPECT_TRUE(lumarin.is_picking);
-  EXPECT_TRUE(lumarin.bInitialized);
-  EXPECT_EQ(fake.runningTimers, std::vector<std::uint32_t>{lumarin.uMyTimerId});
+  EXPECT_TRUE(pickMode.is_picking());
+  EXPECT_TRUE(engine.ready.bInitialized);
+  EXPECT_EQ(fake.runningTimers, std::vector<std::uint32_t>{pickMode.uMyTimerId()});
 
-  lumarin.updatePickPreviewWrapper();
+  pickMode.updatePickPreviewWrapper();
   const Lmr::Argb picked = fake.swatches[ControlId::color_current];
-  lumarin.threadLoopCount = 9;
-  lumarin.mpt.clicked = 1;
+  monitorRecord().clicked = 1;
   fake.calls.clear();
-  lumarin.togglePicking();
+  pickMode.togglePicking();
   EXPECT_EQ(fake.calls, endSteps);
-  EXPECT_FALSE(lumarin.is_picking);
-  EXPECT_EQ(lumarin.threadLoopCount, 0);
-  EXPECT_EQ(lumarin.mpt.clicked, 0);
+  EXPECT_FALSE(pickMode.is_picking());
+  EXPECT_EQ(pickMode.threadLoopCount(), 0);
+  EXPECT_EQ(monitorRecord().clicked, 0);
   EXPECT_TRUE(fake.runningTimers.empty());
   EXPECT_EQ(fake.swatches[ControlId::color_current], picked);
 
   fake.calls.clear();
-  lumarin.updatePickPreviewWrapper();
+  pickMode.updatePickPreviewWrapper();
   EXPECT_TRUE(fake.calls.empty()) << "no update outside pick mode";
 }
 
-TEST(PickModeGuard, AToggleBeforeLoadingHasFinishedIsDropped) {
-  FakePlatform fake;
-  auto platform = fake.platform();
-  Lmr::Lumarin lumarin(platform);
-  fake.calls.clear();
-  lumarin.togglePicking();
-  EXPECT_FALSE(lumarin.is_picking);
+TEST_F(PickMode, AToggleBeforeLoadingHasFinishedIsDropped) {
+  engine.ready.bInitialized = false;
+  pickMode.togglePicking();
+  EXPECT_FALSE(pickMode.is_picking());
   EXPECT_TRUE(fake.calls.empty());
 }
 
 TEST_F(PickMode, AToggleRequestedDuringAToggleIsDropped) {
-  fake.onBegin = [&] { lumarin.togglePicking(); };  // a request delivered by a window call
-  lumarin.togglePicking();
-  EXPECT_TRUE(lumarin.is_picking);
+  fake.onBegin = [&] { pickMode.togglePicking(); };  // a request delivered by a window call
+  pickMode.togglePicking();
+  EXPECT_TRUE(pickMode.is_picking());
   EXPECT_EQ(fake.calls, startSteps);
 }
 
 TEST_F(PickMode, ClicksInTheFirstFiveTicksAreDroppedAndTheSixthEndsPickModeUnrendered) {
   startPicking();
   for (int tick = 1; tick <= 5; ++tick) {
-    lumarin.mpt.clicked = 1;
+    monitorRecord().clicked = 1;
     fake.calls.clear();
-    lumarin.updatePickPreviewWrapper();
-    EXPECT_EQ(lumarin.threadLoopCount, tick);
-    EXPECT_EQ(lumarin.mpt.clicked, 0) << tick;
+    pickMode.updatePickPreviewWrapper();
+    EXPECT_EQ(pickMode.threadLoopCount(), tick);
+    EXPECT_EQ(monitorRecord().clicked, 0) << tick;
     EXPECT_EQ(fake.calls, oneUpdate) << tick;
   }
-  lumarin.mpt.clicked = 1;
+  monitorRecord().clicked = 1;
   fake.calls.clear();
-  lumarin.updatePickPreviewWrapper();
-  EXPECT_FALSE(lumarin.is_picking);
+  pickMode.updatePickPreviewWrapper();
+  EXPECT_FALSE(pickMode.is_picking());
   EXPECT_EQ(fake.calls, endSteps) << "that tick renders nothing";
+}
+
+TEST_F(PickMode, AClickOutsidePickModeIsDroppedAndTheUpdateGoesOn) {
+  monitorRecord().clicked = 1;
+  pickMode.ProcessCmdKey(0x100, 39);
+  EXPECT_EQ(monitorRecord().clicked, 0);
+  EXPECT_EQ(fake.calls, oneUpdate);
 }
 
 TEST_F(PickMode, WheelStepsChangeTheStrengthClampedAndAreTakenOnce) {
   startPicking();
   for (const auto& [steps, strength] : {std::pair{3, 10}, {5, 12}, {-4, 8}, {-100, 1}, {INT_MAX, 12}, {INT_MIN, 1}}) {
-    lumarin.mpt.wheel_delta = steps;
-    lumarin.updatePickPreviewWrapper();
-    EXPECT_EQ(lumarin.fishEye, strength) << steps;
+    monitorRecord().wheel_delta = steps;
+    pickMode.updatePickPreviewWrapper();
+    EXPECT_EQ(engine.magnifier.fishEye(), strength) << steps;
     EXPECT_EQ(fake.fishEyeShown, strength) << steps;
-    EXPECT_EQ(lumarin.mpt.wheel_delta, 0) << steps;
+    EXPECT_EQ(monitorRecord().wheel_delta, 0) << steps;
   }
   fake.calls.clear();
-  lumarin.updatePickPreviewWrapper();
+  pickMode.updatePickPreviewWrapper();
   EXPECT_EQ(fake.calls, oneUpdate) << "no steps, no strength change";
 }
 
@@ -144,8 +143,8 @@ TEST_P(PickModeKeys, TheKeyTableComparesTheWholeKey) {
   const KeyCase key = GetParam();
   if (key.picking) startPicking();
   const Point32 before = pickPoint();
-  EXPECT_FALSE(lumarin.ProcessCmdKey(0x100, key.keyData));
-  EXPECT_EQ(lumarin.is_picking, key.pickingAfter);
+  EXPECT_FALSE(pickMode.ProcessCmdKey(0x100, key.keyData));
+  EXPECT_EQ(pickMode.is_picking(), key.pickingAfter);
   EXPECT_EQ(pickPoint(), (Point32{before.x + key.moveBy.x, before.y + key.moveBy.y}));
 }
 
@@ -162,35 +161,35 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PickMode, RefreshEndsAndStartsAgainFilingTheColour) {
   startPicking();
   fake.texts[ControlId::out_hex] = L"#00FF00";
-  lumarin.ProcessCmdKey(0x100, 82);
+  pickMode.ProcessCmdKey(0x100, 82);
   EXPECT_EQ(fake.calls, concat({endSteps, {"sleep 0"}, startSteps}));
   EXPECT_EQ(fake.history.entries.front(), L"#00FF00");
 }
 
 TEST_F(PickMode, TypingAColourLetsEveryKeyThroughAndTheWindowsAnswerIsReturned) {
-  lumarin.keyboardColorInput = true;
-  for (const std::int32_t key : {13, 27, 37, 82}) lumarin.ProcessCmdKey(0x100, key);
-  EXPECT_FALSE(lumarin.is_picking);
+  engine.readouts.setKbdInputModeFromKeyCode('A');
+  for (const std::int32_t key : {13, 27, 37, 82}) pickMode.ProcessCmdKey(0x100, key);
+  EXPECT_FALSE(pickMode.is_picking());
   EXPECT_EQ(pickPoint(), (Point32{640, 700}));
   EXPECT_TRUE(fake.calls.empty());
   fake.commandKeyTaken = true;
-  EXPECT_TRUE(lumarin.ProcessCmdKey(0x100, 13));
+  EXPECT_TRUE(pickMode.ProcessCmdKey(0x100, 13));
 }
 
 TEST_F(PickMode, AnArrowPastTheScreenLeavesThePointAtTheEdge) {
   pickAt({1920, 1080});
-  lumarin.ProcessCmdKey(0x100, 39);
-  lumarin.ProcessCmdKey(0x100, 40);
+  pickMode.ProcessCmdKey(0x100, 39);
+  pickMode.ProcessCmdKey(0x100, 40);
   EXPECT_EQ(pickPoint(), (Point32{1920, 1080}));
   pickAt({INT_MAX, INT_MIN});
-  lumarin.ProcessCmdKey(0x100, 39);
-  lumarin.ProcessCmdKey(0x100, 38);
+  pickMode.ProcessCmdKey(0x100, 39);
+  pickMode.ProcessCmdKey(0x100, 38);
   EXPECT_EQ(pickPoint(), (Point32{1920, 0})) << "no overflow on the way back";
 }
 
 TEST_F(PickMode, DraggingTheViewMovesThePointAgainstThePointerAtHalfSpeed) {
-  lumarin.pick_zoom_MouseDown(100, 100);
-  EXPECT_TRUE(lumarin.panning);
+  pickMode.pick_zoom_MouseDown(100, 100);
+  EXPECT_TRUE(pickMode.panning());
   EXPECT_EQ(fake.history.entries, std::vector<std::wstring>{L"#A31515"});
   const std::pair<Point32, Point32> steps[] = {
       {{101, 100}, {640, 700}},  // a one-pixel move loses its half
@@ -199,53 +198,53 @@ TEST_F(PickMode, DraggingTheViewMovesThePointAgainstThePointerAtHalfSpeed) {
       {{99, 96}, {641, 702}},    // 13 / 2 = 6, -3 / 2 = -1 (toward zero)
   };
   for (const auto& [pointer, point] : steps) {
-    lumarin.pick_zoom_MouseMove(pointer.x, pointer.y);
+    pickMode.pick_zoom_MouseMove(pointer.x, pointer.y);
     EXPECT_EQ(pickPoint(), point) << pointer.x << "," << pointer.y;
   }
-  lumarin.pick_zoom_MouseUp();
-  lumarin.pick_zoom_MouseMove(0, 0);
+  pickMode.pick_zoom_MouseUp();
+  pickMode.pick_zoom_MouseMove(0, 0);
   EXPECT_EQ(pickPoint(), (Point32{641, 702}));
 }
 
 TEST_F(PickMode, DraggingDuringPickModeDoesNothing) {
   startPicking();
-  lumarin.pick_zoom_MouseDown(100, 100);
-  lumarin.pick_zoom_MouseMove(150, 150);
-  EXPECT_FALSE(lumarin.panning);
+  pickMode.pick_zoom_MouseDown(100, 100);
+  pickMode.pick_zoom_MouseMove(150, 150);
+  EXPECT_FALSE(pickMode.panning());
   EXPECT_EQ(pickPoint(), (Point32{640, 700}));
 }
 
 TEST_F(PickMode, MovingTheWindowPicksAboveAndLeftOfItWhenTheSettingIsOn) {
   fake.window = {300, 400, 314, 580};
-  lumarin.Lumarin_Move();
+  pickMode.Lumarin_Move();
   EXPECT_TRUE(fake.calls.empty());
   fake.checks[Lmr::Setting::window_move_pick] = true;
-  lumarin.Lumarin_Move();
+  pickMode.Lumarin_Move();
   EXPECT_EQ(fake.captureCentres.back(), (Point32{288, 388}));
   EXPECT_EQ(fake.calls, oneUpdate);
 }
 
 TEST_F(PickMode, PickActsOnReleaseButAReleaseAfterTheClickThatEndedPickModeDoesNotRestartIt) {
-  lumarin.btn_pick_MouseDown();
-  lumarin.btn_pick_Click();
-  EXPECT_FALSE(lumarin.is_picking);
-  lumarin.btn_pick_MouseUp();
-  EXPECT_TRUE(lumarin.is_picking);
+  pickMode.btn_pick_MouseDown();
+  pickMode.btn_pick_Click();
+  EXPECT_FALSE(pickMode.is_picking());
+  pickMode.btn_pick_MouseUp();
+  EXPECT_TRUE(pickMode.is_picking());
 
-  lumarin.threadLoopCount = 6;
-  lumarin.btn_pick_MouseDown();
-  lumarin.mpt.clicked = 1;  // the monitor saw the press; the next tick ends pick mode
-  lumarin.updatePickPreviewWrapper();
-  ASSERT_FALSE(lumarin.is_picking);
-  lumarin.btn_pick_MouseUp();
-  EXPECT_FALSE(lumarin.is_picking);
+  for (int tick = 0; tick < 6; ++tick) pickMode.updatePickPreviewWrapper();
+  pickMode.btn_pick_MouseDown();
+  monitorRecord().clicked = 1;  // the monitor saw the press; the next tick ends pick mode
+  pickMode.updatePickPreviewWrapper();
+  ASSERT_FALSE(pickMode.is_picking());
+  pickMode.btn_pick_MouseUp();
+  EXPECT_FALSE(pickMode.is_picking());
 
-  lumarin.btn_pick_MouseDown();
-  lumarin.btn_pick_MouseUp();
-  EXPECT_TRUE(lumarin.is_picking);
-  lumarin.btn_pick_MouseDown();
-  lumarin.btn_pick_MouseUp();  // a quick click ends it before any tick
-  EXPECT_FALSE(lumarin.is_picking);
+  pickMode.btn_pick_MouseDown();
+  pickMode.btn_pick_MouseUp();
+  EXPECT_TRUE(pickMode.is_picking());
+  pickMode.btn_pick_MouseDown();
+  pickMode.btn_pick_MouseUp();  // a quick click ends it before any tick
+  EXPECT_FALSE(pickMode.is_picking());
 }
 
 }  // namespace

@@ -1,0 +1,68 @@
+#pragma once
+// The colour readouts: the current colour `g_pick_clr` and its three text fields (hex, rgb, hsb),
+// typing a colour into them, hover selection, the copy buttons, and the colour chooser behind the
+// current-colour swatch.
+#include <cstdint>
+#include <string_view>
+
+#include "colour/history.h"
+#include "ports/clipboard_port.h"
+#include "ports/colour_chooser_port.h"
+#include "ports/main_window_port.h"
+#include "ports/setting.h"
+
+namespace Lmr {
+
+inline constexpr Argb initialPickColour = 0xFFA31515;
+
+class Readouts {
+ public:
+  // `hist_frm`: the history dialog, which opens with the current colour as the one it hands back.
+  Readouts(MainWindowPort& window, ClipboardPort& clipboard, ColourChooserPort& colourChooser,
+           const LiveSettings& settings, History& hist_frm);
+  Readouts(const Readouts&) = delete;
+  Readouts& operator=(const Readouts&) = delete;
+
+  // The colour under the pick point, or the one shown last.
+  Argb g_pick_clr() const { return g_pick_clr_; }
+  void setPickColour(Argb colour) { g_pick_clr_ = colour; }
+  // Shows a colour as the current one: the swatch, then every readout.
+  void setCurrentColour(Argb colour);
+  void showPickedColour(Argb colour);
+  // While the user types a colour into a field, pick mode's keys go to the field instead.
+  bool typingColour() const { return keyboardColorInput; }
+  void endTypingColour() { keyboardColorInput = false; }
+
+  void updateTextHexDisplay();
+  void parseColorFromHexField();
+  void parseColorFromRgbField();
+  void setKbdInputModeFromKeyCode(std::int32_t keyCode);
+  void deselectEachField();
+  void SetTextBoxText(ui::ControlId textBox, std::wstring_view text);
+
+  void out_hex_TextChanged() {}
+  void out_rgb_TextChanged() {}
+  void out_hex_KeyUp(std::int32_t keyCode);
+  void out_rgb_KeyUp(std::int32_t keyCode);
+  void out_hex_MouseEnter();
+  void out_rgb_MouseEnter();
+  void out_hsl_MouseEnter();
+  void copy_hex_Click();
+  void copy_rgb_Click();
+  void copy_hsb_Click();
+  void color_current_Click();
+
+ private:
+  void copyField(ui::ControlId field);
+  void selectOnHover(ui::ControlId field);
+
+  MainWindowPort& window_;
+  ClipboardPort& clipboard_;
+  ColourChooserPort& colourChooser_;
+  const LiveSettings& settings_;
+  History& hist_frm_;
+  Argb g_pick_clr_ = 0;
+  bool keyboardColorInput = false;
+};
+
+}  // namespace Lmr
