@@ -25,7 +25,7 @@ void Clipboard::putText(std::wstring_view text) {
     target[text.size()] = L'\0';
     GlobalUnlock(memory);
   }
-  if (!openClipboard(owner_)) {
+  if (!openClipboard(owner_.handle())) {
     GlobalFree(memory);
     return;
   }

@@ -2,16 +2,17 @@
 #include <windows.h>
 
 #include "ports/clipboard_port.h"
+#include "win32/main_window.h"
 
 namespace Lmr::win32 {
 
 class Clipboard final : public ClipboardPort {
  public:
-  explicit Clipboard(const HWND& owner) : owner_(owner) {}
+  explicit Clipboard(const MainWindow& owner) : owner_(owner) {}
   void putText(std::wstring_view text) override;
 
  private:
-  const HWND& owner_;
+  const MainWindow& owner_;
 };
 
 }  // namespace Lmr::win32

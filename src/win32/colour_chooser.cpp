@@ -7,7 +7,7 @@ namespace Lmr::win32 {
 std::optional<Argb> ColourChooser::choose(Argb initial) {
   CHOOSECOLORW chooser{};
   chooser.lStructSize = sizeof chooser;
-  chooser.hwndOwner = owner_;
+  chooser.hwndOwner = owner_.handle();
   chooser.rgbResult = RGB(redOf(initial), greenOf(initial), blueOf(initial));
   chooser.lpCustColors = customColours_.data();
   chooser.Flags = CC_RGBINIT | CC_FULLOPEN;

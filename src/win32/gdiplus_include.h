@@ -10,3 +10,12 @@ using std::max;
 using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
+
+#include "win32/handles.h"
+
+namespace Lmr::win32 {
+
+struct GdiplusImageTraits { static void release(Gdiplus::GpImage* image) { Gdiplus::DllExports::GdipDisposeImage(image); } };
+using GdiplusBitmap = Owned<Gdiplus::GpBitmap*, GdiplusImageTraits>;
+
+}  // namespace Lmr::win32

@@ -1,10 +1,6 @@
 #include "win32/history_dialog.h"
 
-#include <algorithm>
 #include <string>
-
-#include "win32/fonts.h"
-#include "win32/window_routing.h"
 
 namespace Lmr::win32 {
 namespace {
@@ -13,44 +9,22 @@ using ui::HistoryControlId;
 using ui::HistoryControlKind;
 
 constexpr wchar_t historyWindowClass[] = L"LumarinHistory";
-// A fixed frame: no minimise or maximise box, not resizable.
-constexpr DWORD historyStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD historyExStyle = WS_EX_CONTROLPARENT;
 
 int idOf(HistoryControlId id) { return static_cast<int>(id); }
 
 }  // namespace
 
-HistoryDialog::~HistoryDialog() {
-  if (window_ && IsWindow(window_)) DestroyWindow(window_);
-}
-
+// The window's size is its least and its largest at once, whatever the client area asks for.
 void HistoryDialog::build(HistoryDialogEvents& handlers) {
   handlers_ = &handlers;
-  font_ = systemMessageFont();
-  cell_ = fontCellOf(font_.get());
-  registerRoutedClass<HistoryDialog>(GetModuleHandleW(nullptr), historyWindowClass);
-  createWindow();
+  createFrame({historyWindowClass, ui::historyTitle, WS_EX_CONTROLPARENT, ui::historyClientLayoutSize,
+               ui::historyWindowLayoutSize},
+              [this](HWND focused, bool backwards) {
+                return control(
+                    ui::nextInHistoryTabOrder(static_cast<HistoryControlId>(GetDlgCtrlID(focused)), backwards));
+              });
   createControls();
   applyStackingOrder();
-  modal_.attach(window_, [this](HWND focused, bool backwards) {
-    return control(ui::nextInHistoryTabOrder(static_cast<HistoryControlId>(GetDlgCtrlID(focused)), backwards));
-  });
-}
-
-// The window's size is its least and its largest at once, whatever the client area asks for.
-void HistoryDialog::createWindow() {
-  const ui::Size client = ui::scaleToFont(ui::historyClientLayoutSize, cell_);
-  const ui::Size fixed = ui::scaleToFont(ui::historyWindowLayoutSize, cell_);
-  RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectEx(&frame, historyStyle, FALSE, historyExStyle);
-  const int width = std::clamp<int>(frame.right - frame.left, fixed.width, fixed.width);
-  const int height = std::clamp<int>(frame.bottom - frame.top, fixed.height, fixed.height);
-  window_ = CreateWindowExW(historyExStyle, historyWindowClass, std::wstring(ui::historyTitle).c_str(), historyStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, width, height, owner_.handle(), nullptr,
-                            GetModuleHandleW(nullptr), this);
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(owner_.icon()));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(owner_.icon()));
 }
 
 // In layout order, so each panel exists before the button it holds. Both panels start in the
@@ -59,8 +33,9 @@ void HistoryDialog::createControls() {
   for (const auto& spec : ui::historyControls()) {
     switch (spec.kind) {
       case HistoryControlKind::ListBox:
-        list_ = createChild(L"LISTBOX", spec, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                            WS_EX_CLIENTEDGE);
+        list_ = createChild(L"LISTBOX", spec.text, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                            WS_EX_CLIENTEDGE, ui::scaleToFont(spec.layout, cell_), parentOf(spec), idOf(spec.id),
+                            font_.get());
         break;
       case HistoryControlKind::Panel: {
         ColourPanel& panel = spec.id == HistoryControlId::preview ? preview_ : prevClr_;
@@ -68,21 +43,11 @@ void HistoryDialog::createControls() {
         break;
       }
       case HistoryControlKind::Button:
-        createChild(L"BUTTON", spec, WS_TABSTOP | BS_PUSHBUTTON, 0);
+        createChild(L"BUTTON", spec.text, WS_TABSTOP | BS_PUSHBUTTON, 0, ui::scaleToFont(spec.layout, cell_),
+                    parentOf(spec), idOf(spec.id), font_.get());
         break;
     }
   }
-}
-
-HWND HistoryDialog::createChild(const wchar_t* className, const ui::HistoryControlSpec& spec, DWORD style,
-                                DWORD exStyle) {
-  const ui::Box box = ui::scaleToFont(spec.layout, cell_);
-  HWND child = CreateWindowExW(exStyle, className, std::wstring(spec.text).c_str(),
-                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, box.x, box.y, box.width, box.height,
-                               parentOf(spec), reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(spec.id))),
-                               GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  return child;
 }
 
 HWND HistoryDialog::parentOf(const ui::HistoryControlSpec& spec) const {
@@ -141,22 +106,15 @@ void HistoryDialog::showModal() {
   });
 }
 
-LRESULT HistoryDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      handleCommand(static_cast<HistoryControlId>(LOWORD(wParam)), HIWORD(wParam));
-      return 0;
-    case WM_ACTIVATE:
-      modal_.activated(wParam);
-      return 0;
-    case WM_CLOSE:
-      // The close box is Cancel.
-      if (handlers_) handlers_->cancel_btn_Click();
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(window_, message, wParam, lParam);
+LRESULT HistoryDialog::dialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_COMMAND) return DefWindowProcW(window_, message, wParam, lParam);
+  handleCommand(static_cast<HistoryControlId>(LOWORD(wParam)), HIWORD(wParam));
+  return 0;
+}
+
+// The close box is Cancel.
+void HistoryDialog::closeBox() {
+  if (handlers_) handlers_->cancel_btn_Click();
 }
 
 void HistoryDialog::handleCommand(HistoryControlId id, int notification) {

@@ -6,18 +6,13 @@
 #include "ports/history_dialog_port.h"
 #include "ui/history_layout.h"
 #include "win32/colour_panel.h"
-#include "win32/handles.h"
-#include "win32/main_window.h"
-#include "win32/modal_dialog.h"
+#include "win32/dialog_window.h"
 
 namespace Lmr::win32 {
 
-class HistoryDialog final : public HistoryDialogPort {
+class HistoryDialog final : public HistoryDialogPort, public DialogWindow {
  public:
-  explicit HistoryDialog(const MainWindow& owner) : owner_(owner), modal_(owner.handle()) {}
-  HistoryDialog(const HistoryDialog&) = delete;
-  HistoryDialog& operator=(const HistoryDialog&) = delete;
-  ~HistoryDialog() override;
+  explicit HistoryDialog(const MainWindow& owner) : DialogWindow(owner) {}
 
   void build(HistoryDialogEvents& handlers) override;
   void detachHandlers() override { handlers_ = nullptr; }
@@ -34,27 +29,18 @@ class HistoryDialog final : public HistoryDialogPort {
   void close() override { modal_.close(); }
 
  private:
-  template <class Owner>
-  friend LRESULT CALLBACK routeToOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void attachWindow(HWND window) { window_ = window; }
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT dialogMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void closeBox() override;
   void handleCommand(ui::HistoryControlId id, int notification);
 
-  void createWindow();
   void createControls();
-  HWND createChild(const wchar_t* className, const ui::HistoryControlSpec& spec, DWORD style, DWORD exStyle);
   HWND parentOf(const ui::HistoryControlSpec& spec) const;
   void applyStackingOrder();
   HWND control(ui::HistoryControlId id) const;
 
-  const MainWindow& owner_;
   HistoryDialogEvents* handlers_ = nullptr;
-  HWND window_ = nullptr;
-  Font font_;
-  ui::Size cell_{};
   ColourPanel preview_, prevClr_;
   HWND list_ = nullptr;
-  ModalDialog modal_;
 };
 
 }  // namespace Lmr::win32

@@ -19,26 +19,26 @@ MagnifierSurface::MagnifierSurface(const MainWindow& window)
 // Decodes the picture and keeps its top-left view-sized corner as opaque BGRX pixels. A picture
 // that cannot be read, or is smaller than the view, keeps what it has and leaves the rest empty.
 void MagnifierSurface::loadIdlePicture(std::wstring_view fileName) {
-  Gdiplus::GpBitmap* snap_view_buffer = nullptr;
-  if (flat::GdipCreateBitmapFromFile(std::wstring(fileName).c_str(), &snap_view_buffer) != Gdiplus::Ok) return;
+  Gdiplus::GpBitmap* decoded = nullptr;
+  if (flat::GdipCreateBitmapFromFile(std::wstring(fileName).c_str(), &decoded) != Gdiplus::Ok) return;
+  const GdiplusBitmap snap_view_buffer(decoded);
   UINT width = 0, height = 0;
-  flat::GdipGetImageWidth(snap_view_buffer, &width);
-  flat::GdipGetImageHeight(snap_view_buffer, &height);
+  flat::GdipGetImageWidth(snap_view_buffer.get(), &width);
+  flat::GdipGetImageHeight(snap_view_buffer.get(), &height);
   const Gdiplus::Rect corner(0, 0, std::min<INT>(static_cast<INT>(width), viewWidth),
                              std::min<INT>(static_cast<INT>(height), viewWidth));
   Gdiplus::BitmapData locked{};
   DibSurface& view = *last_snap_view;
   if (view.pixels() && corner.Width > 0 && corner.Height > 0 &&
-      flat::GdipBitmapLockBits(snap_view_buffer, &corner, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB,
+      flat::GdipBitmapLockBits(snap_view_buffer.get(), &corner, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB,
                                &locked) == Gdiplus::Ok) {
     const auto* picture = static_cast<const std::uint8_t*>(locked.Scan0);
     for (INT row = 0; row < corner.Height; ++row)
       std::memcpy(view.pixels() + row * view.stride(), picture + row * locked.Stride,
                   static_cast<std::size_t>(corner.Width) * 4);
-    flat::GdipBitmapUnlockBits(snap_view_buffer, &locked);
+    flat::GdipBitmapUnlockBits(snap_view_buffer.get(), &locked);
     hasLastView_ = true;
   }
-  flat::GdipDisposeImage(snap_view_buffer);
 }
 
 void MagnifierSurface::attachToPanel() {

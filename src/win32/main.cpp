@@ -63,8 +63,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Lmr::win32::MouseLibrary mouse;
   Lmr::win32::MainWindow window(instance);
   Lmr::win32::MagnifierSurface magnifier(window);
-  Lmr::win32::Clipboard clipboard(window.handle());
-  Lmr::win32::ColourChooser colourChooser(window.handle());
+  Lmr::win32::Clipboard clipboard(window);
+  Lmr::win32::ColourChooser colourChooser(window);
   Lmr::win32::OptionsDialog optionsDialog(window);
   Lmr::win32::ScreenCapture screen;
   Lmr::win32::HistoryDialog historyDialog(window);

@@ -52,8 +52,8 @@ class MainWindow final : public MainWindowPort {
   std::uint32_t startTimer(std::uint32_t periodMs) override;
   void stopTimer(std::uint32_t timerId) override;
 
-  // The window's handle, once it exists; services that need an owner window keep a reference.
-  const HWND& handle() const { return window_; }
+  // The window's handle while it exists.
+  HWND handle() const { return window_; }
 
   // Called by the window's procedure (see window_routing.h).
   void attachWindow(HWND window) { window_ = window; }
@@ -67,7 +67,7 @@ class MainWindow final : public MainWindowPort {
   void routeControlMessages(HWND control);
   static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleControlMessage(HWND control, ui::ControlId id, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT callControlProc(HWND control, ui::ControlId id, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT callControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   void forwardMousePress(ui::ControlId id, LPARAM lParam);
   void forwardMouseRelease(HWND control, ui::ControlId id, UINT message, LPARAM lParam);
   void forwardMouseEnter(HWND control, ui::ControlId id);
@@ -112,7 +112,6 @@ class MainWindow final : public MainWindowPort {
   bool upDownWired_ = false;
   int upDownValue_ = 7;
   std::array<HWND, 17> controls_{};
-  std::array<WNDPROC, 17> controlProcs_{};  // each control's own procedure, behind ours
   std::array<ui::Box, 17> boxes_{};
   std::array<std::optional<std::wstring>, 17> shownTexts_{};  // as last read, until a field changes
   HWND hoveredControl_ = nullptr;

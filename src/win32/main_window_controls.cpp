@@ -4,6 +4,7 @@
 
 #include "win32/control_ids.h"
 #include "win32/main_window.h"
+#include "win32/window_routing.h"
 
 namespace Lmr::win32 {
 namespace {
@@ -37,23 +38,27 @@ bool pointerOver(HWND control, LPARAM lParam) {
 
 }  // namespace
 
-// The window's procedure goes in front of the control's own. Not through the common controls'
-// subclass list: under Wine every message through it costs server round trips (about 0.25 ms a
-// message on these machines), and a readout refresh sends dozens.
+// The window's procedure goes in front of the control's own, which the control keeps with itself.
+// Not through the common controls' subclass list: under Wine every message through it costs
+// server round trips (about 0.25 ms a message on these machines), and a readout refresh sends
+// dozens.
 void MainWindow::routeControlMessages(HWND control) {
-  SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   const auto own = SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::controlProc));
-  controlProcs_[controlIndex(static_cast<ControlId>(GetDlgCtrlID(control)))] = reinterpret_cast<WNDPROC>(own);
+  SetWindowLongPtrW(control, GWLP_USERDATA, own);
 }
 
+// A control reaches the window's object through its parent, as every window of the program does;
+// once the parent has gone, only the control's own procedure runs.
 LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+  MainWindow* self = ownerOf<MainWindow>(GetParent(control));
+  if (!self) return callControlProc(control, message, wParam, lParam);
   return self->handleControlMessage(control, static_cast<ControlId>(GetDlgCtrlID(control)), message, wParam,
                                     lParam);
 }
 
-LRESULT MainWindow::callControlProc(HWND control, ControlId id, UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcW(controlProcs_[controlIndex(id)], control, message, wParam, lParam);
+LRESULT MainWindow::callControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
+  return CallWindowProcW(own, control, message, wParam, lParam);
 }
 
 LRESULT MainWindow::handleControlMessage(HWND control, ControlId id, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -90,7 +95,7 @@ LRESULT MainWindow::handleControlMessage(HWND control, ControlId id, UINT messag
     if (id == ControlId::pick_zoom) SetCapture(control);
     forwardMousePress(id, lParam);
   }
-  const LRESULT result = callControlProc(control, id, message, wParam, lParam);
+  const LRESULT result = callControlProc(control, message, wParam, lParam);
   if (isMouseRelease(message)) forwardMouseRelease(control, id, message, lParam);
   return result;
 }

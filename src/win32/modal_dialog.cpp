@@ -34,7 +34,7 @@ void ModalDialog::showModal(const std::function<void()>& shown) {
     focus();
     return;
   }
-  HWND owner = owner_;
+  HWND owner = owner_.handle();
   placeOverOwner();
   EnableWindow(owner, FALSE);
   ShowWindow(window_, SW_SHOW);
@@ -49,7 +49,7 @@ void ModalDialog::showModal(const std::function<void()>& shown) {
 void ModalDialog::close() {
   if (!visible()) return;
   rememberFocus();
-  EnableWindow(owner_, TRUE);
+  EnableWindow(owner_.handle(), TRUE);
   ShowWindow(window_, SW_HIDE);
 }
 
@@ -69,10 +69,11 @@ void ModalDialog::activated(WPARAM wParam) {
 
 void ModalDialog::placeOverOwner() {
   RECT owner{}, dialog{};
-  GetWindowRect(owner_, &owner);
+  GetWindowRect(owner_.handle(), &owner);
   GetWindowRect(window_, &dialog);
   const ui::Box box = boxOf(dialog);
-  const ui::Point place = ui::centredOver(boxOf(owner), {box.width, box.height}, boxOf(workAreaOf(owner_)));
+  const ui::Point place =
+      ui::centredOver(boxOf(owner), {box.width, box.height}, boxOf(workAreaOf(owner_.handle())));
   SetWindowPos(window_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

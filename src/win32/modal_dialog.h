@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "win32/main_window.h"
+
 namespace Lmr::win32 {
 
 class ModalDialog {
@@ -14,7 +16,7 @@ class ModalDialog {
   // The control Tab moves to from the focused one (any control, or none), forwards or backwards.
   using TabStep = std::function<HWND(HWND focused, bool backwards)>;
 
-  explicit ModalDialog(const HWND& owner) : owner_(owner) {}
+  explicit ModalDialog(const MainWindow& owner) : owner_(owner) {}
 
   void attach(HWND window, TabStep nextInTabOrder);
   bool visible() const { return window_ && IsWindowVisible(window_); }
@@ -34,7 +36,7 @@ class ModalDialog {
   void rememberFocus();
   void restoreFocus();
 
-  const HWND& owner_;
+  const MainWindow& owner_;
   HWND window_ = nullptr;
   TabStep nextInTabOrder_;
   HWND lastFocused_ = nullptr;

@@ -16,8 +16,6 @@ using ui::OptionsControlId;
 using ui::OptionsControlKind;
 
 constexpr wchar_t optionsWindowClass[] = L"LumarinOptions";
-// A fixed frame: no minimise or maximise box, not resizable.
-constexpr DWORD optionsStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD optionsExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 constexpr int aboutFontHundredthsOfPoint = 900;
 
@@ -56,62 +54,30 @@ std::wstring windowTextOf(const ui::OptionsControlSpec& spec) {
 
 }  // namespace
 
-OptionsDialog::~OptionsDialog() {
-  if (window_ && IsWindow(window_)) DestroyWindow(window_);
-}
-
-void OptionsDialog::registerClass(HINSTANCE instance) {
-  registerRoutedClass<OptionsDialog>(instance, optionsWindowClass);
-}
-
+// Tab follows the layout's order; Enter presses OK only when it has the focus.
 void OptionsDialog::build(OptionsDialogEvents& handlers) {
   handlers_ = &handlers;
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  // The main window's font; the about label's own face and size.
-  dialogFont_ = systemMessageFont();
+  // The about label has its own face and size.
   aboutFont_ = pointSizeFont(L"Microsoft Sans Serif", aboutFontHundredthsOfPoint, screenDpi());
-  cell_ = fontCellOf(dialogFont_.get());
-  registerClass(instance);
-  createWindow(instance);
-  createControls(instance);
-  // Tab follows the layout's order; Enter presses OK only when it has the focus.
-  modal_.attach(window_, [this](HWND focused, bool backwards) {
-    return control(ui::nextInTabOrder(static_cast<OptionsControlId>(GetDlgCtrlID(focused)), backwards));
-  });
+  createFrame({optionsWindowClass, ui::optionsTitle, optionsExStyle, ui::optionsClientLayoutSize, {}},
+              [this](HWND focused, bool backwards) {
+                return control(ui::nextInTabOrder(static_cast<OptionsControlId>(GetDlgCtrlID(focused)), backwards));
+              });
+  // In layout order, so each group box exists before the controls it holds.
+  for (const auto& spec : ui::optionsControls()) controls_[controlIndex(spec.id)] = createControl(spec);
 }
 
-void OptionsDialog::createWindow(HINSTANCE instance) {
-  const ui::Size client = ui::scaleToFont(ui::optionsClientLayoutSize, cell_);
-  RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectEx(&frame, optionsStyle, FALSE, optionsExStyle);
-  window_ = CreateWindowExW(optionsExStyle, optionsWindowClass, std::wstring(ui::optionsTitle).c_str(), optionsStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                            owner_.handle(), nullptr, instance, this);
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(owner_.icon()));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(owner_.icon()));
-}
-
-// Created in layout order, so each group box exists before the controls it holds.
-void OptionsDialog::createControls(HINSTANCE instance) {
-  for (const auto& spec : ui::optionsControls()) controls_[controlIndex(spec.id)] = createControl(spec, instance);
-}
-
-HWND OptionsDialog::createControl(const ui::OptionsControlSpec& spec, HINSTANCE instance) {
+HWND OptionsDialog::createControl(const ui::OptionsControlSpec& spec) {
   const WindowKind kind = windowKindOf(spec);
-  const ui::Box box = fittedBox(spec, spec.text);
   HWND parent = spec.parent == OptionsControlId::none ? window_ : control(spec.parent);
-  HWND created = CreateWindowExW(kind.exStyle, kind.className, windowTextOf(spec).c_str(),
-                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style, box.x, box.y, box.width,
-                                 box.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                 instance, nullptr);
-  SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(spec.id)), FALSE);
-  if (spec.kind == OptionsControlKind::GroupBox)
-    SetWindowSubclass(created, &OptionsDialog::groupBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  HWND created = createChild(kind.className, windowTextOf(spec), kind.style, kind.exStyle, fittedBox(spec, spec.text),
+                             parent, static_cast<int>(spec.id), fontOf(spec.id));
+  if (spec.kind == OptionsControlKind::GroupBox) SetWindowSubclass(created, &OptionsDialog::groupBoxProc, 0, 0);
   return created;
 }
 
 HFONT OptionsDialog::fontOf(OptionsControlId id) const {
-  return id == OptionsControlId::label1 ? aboutFont_.get() : dialogFont_.get();
+  return id == OptionsControlId::label1 ? aboutFont_.get() : font_.get();
 }
 
 ui::Box OptionsDialog::fittedBox(const ui::OptionsControlSpec& spec, std::wstring_view text) const {
@@ -140,12 +106,6 @@ void OptionsDialog::setChecked(Setting setting, bool checked) {
 // becomes the active window once more.
 void OptionsDialog::showModal() { modal_.showModal(); }
 
-void OptionsDialog::close() { modal_.close(); }
-
-void OptionsDialog::focus() { modal_.focus(); }
-
-bool OptionsDialog::visible() { return modal_.visible(); }
-
 void OptionsDialog::showNotice(std::wstring_view text, std::wstring_view caption) {
   MessageBoxW(window_, std::wstring(text).c_str(), std::wstring(caption).c_str(), MB_OK | MB_ICONWARNING);
 }
@@ -155,7 +115,7 @@ void OptionsDialog::openWebPage(std::wstring_view address) {
   ShellExecuteW(window_, L"open", std::wstring(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-LRESULT OptionsDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OptionsDialog::dialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (handlers_ && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == static_cast<int>(OptionsControlId::ok_btn))
@@ -171,23 +131,19 @@ LRESULT OptionsDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORBTN:
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    case WM_ACTIVATE:
-      modal_.activated(wParam);
-      return 0;
-    case WM_CLOSE:
-      // The title bar's close box only hides the dialog; nothing is stored.
-      close();
-      return 0;
     default:
       break;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+// The title bar's close box only hides the dialog; nothing is stored.
+void OptionsDialog::closeBox() { modal_.close(); }
+
 // A group box that holds controls paints its own inside in the dialog's face colour, and leaves
-// the colours of what it holds to the dialog.
+// the colours of what it holds to the dialog, which it reaches through its parent.
 LRESULT CALLBACK OptionsDialog::groupBoxProc(HWND groupBox, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                             DWORD_PTR self) {
+                                             DWORD_PTR) {
   switch (message) {
     case WM_ERASEBKGND: {
       RECT inside{};
@@ -197,10 +153,13 @@ LRESULT CALLBACK OptionsDialog::groupBoxProc(HWND groupBox, UINT message, WPARAM
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      return reinterpret_cast<OptionsDialog*>(self)->handleMessage(message, wParam, lParam);
+      if (auto* dialog = ownerOf<DialogWindow>(GetParent(groupBox)))
+        return dialog->handleMessage(message, wParam, lParam);
+      break;
     default:
-      return DefSubclassProc(groupBox, message, wParam, lParam);
+      break;
   }
+  return DefSubclassProc(groupBox, message, wParam, lParam);
 }
 
 void OptionsDialog::handleLink(OptionsControlId link) {

@@ -8,56 +8,41 @@
 
 #include "ports/options_dialog_port.h"
 #include "ui/options_layout.h"
-#include "win32/handles.h"
-#include "win32/main_window.h"
-#include "win32/modal_dialog.h"
+#include "win32/dialog_window.h"
 
 namespace Lmr::win32 {
 
-class OptionsDialog final : public OptionsDialogPort {
+class OptionsDialog final : public OptionsDialogPort, public DialogWindow {
  public:
-  explicit OptionsDialog(const MainWindow& owner) : owner_(owner), modal_(owner.handle()) {}
-  OptionsDialog(const OptionsDialog&) = delete;
-  OptionsDialog& operator=(const OptionsDialog&) = delete;
-  ~OptionsDialog() override;
+  explicit OptionsDialog(const MainWindow& owner) : DialogWindow(owner) {}
 
   void build(OptionsDialogEvents& handlers) override;
   void detachHandlers() override { handlers_ = nullptr; }
   void setAboutText(std::wstring_view text) override;
   bool isChecked(Setting setting) override;
   void setChecked(Setting setting, bool checked) override;
-  bool visible() override;
+  bool visible() override { return modal_.visible(); }
   void showModal() override;
-  void close() override;
-  void focus() override;
+  void close() override { modal_.close(); }
+  void focus() override { modal_.focus(); }
   void showNotice(std::wstring_view text, std::wstring_view caption) override;
   void openWebPage(std::wstring_view address) override;
 
  private:
-  template <class Owner>
-  friend LRESULT CALLBACK routeToOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void attachWindow(HWND window) { window_ = window; }
+  LRESULT dialogMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void closeBox() override;
   static LRESULT CALLBACK groupBoxProc(HWND groupBox, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR subclassId, DWORD_PTR self);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+                                       UINT_PTR subclassId, DWORD_PTR unused);
   void handleLink(ui::OptionsControlId link);
 
-  static void registerClass(HINSTANCE instance);
-  void createWindow(HINSTANCE instance);
-  void createControls(HINSTANCE instance);
-  HWND createControl(const ui::OptionsControlSpec& spec, HINSTANCE instance);
+  HWND createControl(const ui::OptionsControlSpec& spec);
   HFONT fontOf(ui::OptionsControlId id) const;
   ui::Box fittedBox(const ui::OptionsControlSpec& spec, std::wstring_view text) const;
   HWND control(ui::OptionsControlId id) const;
 
-  const MainWindow& owner_;
   OptionsDialogEvents* handlers_ = nullptr;
-  HWND window_ = nullptr;
-  Font dialogFont_;
   Font aboutFont_;
-  ui::Size cell_{};
   std::array<HWND, 17> controls_{};
-  ModalDialog modal_;
 };
 
 }  // namespace Lmr::win32

@@ -3,6 +3,7 @@
 #include "app/lumarin.h"
 #include "pick/snapshot.h"
 #include "win32/handles.h"
+#include "win32/window_routing.h"
 
 namespace Lmr::win32 {
 namespace {
@@ -11,11 +12,11 @@ constexpr wchar_t snapshotClass[] = L"lmr_prev_class";
 constexpr wchar_t snapshotTitle[] = L"lumarin_preview_window";
 constexpr DWORD snapshotExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 
-void registerSnapshotClass(HINSTANCE instance, WNDPROC procedure) {
+void registerSnapshotClass(HINSTANCE instance) {
   WNDCLASSEXW type{};
   type.cbSize = sizeof type;
   type.style = CS_HREDRAW | CS_VREDRAW;
-  type.lpfnWndProc = procedure;
+  type.lpfnWndProc = &routeToOwner<SnapshotWindow, &SnapshotWindow::Lmr_Preview_WndProc>;
   type.hInstance = instance;
   type.hCursor = LoadCursorW(nullptr, IDC_CROSS);
   type.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
@@ -26,17 +27,15 @@ void registerSnapshotClass(HINSTANCE instance, WNDPROC procedure) {
 }  // namespace
 
 SnapshotWindow::~SnapshotWindow() {
-  if (pick_from_hwnd && IsWindow(pick_from_hwnd)) DestroyWindow(pick_from_hwnd);
+  if (pick_from_hwnd) DestroyWindow(pick_from_hwnd);
 }
 
 void SnapshotWindow::create() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  registerSnapshotClass(instance, &SnapshotWindow::Lmr_Preview_WndProc);
+  registerSnapshotClass(instance);
   screenRect_ = virtualScreenRect();
-  pick_from_hwnd = CreateWindowExW(snapshotExStyle, snapshotClass, snapshotTitle, WS_POPUP, screenRect_.X,
-                                   screenRect_.Y, screenRect_.Width, screenRect_.Height, nullptr, nullptr, instance,
-                                   nullptr);
-  SetWindowLongPtrW(pick_from_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  CreateWindowExW(snapshotExStyle, snapshotClass, snapshotTitle, WS_POPUP, screenRect_.X, screenRect_.Y,
+                  screenRect_.Width, screenRect_.Height, nullptr, nullptr, instance, this);
 }
 
 void SnapshotWindow::hide() {
@@ -72,32 +71,24 @@ void SnapshotWindow::repaint() {
   EndPaint(pick_from_hwnd, &paint);
 }
 
-LRESULT CALLBACK SnapshotWindow::Lmr_Preview_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<SnapshotWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+// The main window object is reached as the one instance; once it has ended, the window only
+// does what any window does.
+LRESULT SnapshotWindow::Lmr_Preview_WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // With the picture up, the grey background must not flash in before it is drawn again.
-  if (message == WM_ERASEBKGND && self && self->picture_) return TRUE;
+  if (message == WM_ERASEBKGND && picture_) return TRUE;
   Lumarin* lumarin = Lumarin::getInstance();
   switch (snapshotMessageAction(message, wParam)) {
     case SnapshotMessage::Default: break;
     case SnapshotMessage::Ignore: return 0;
-    case SnapshotMessage::Repaint:
-      if (self) {
-        self->repaint();
-        return 0;
-      }
-      break;
+    case SnapshotMessage::Repaint: repaint(); return 0;
     case SnapshotMessage::Quit:
-      if (lumarin) {
-        lumarin->quitFromSnapshot();
-      } else {
-        PostQuitMessage(0);
-      }
+      if (lumarin) lumarin->quitFromSnapshot();
       return 0;
     case SnapshotMessage::EndPicking:
       if (lumarin) lumarin->snapshotPressed();
       return 0;
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return DefWindowProcW(pick_from_hwnd, message, wParam, lParam);
 }
 
 }  // namespace Lmr::win32

@@ -27,8 +27,11 @@ class SnapshotWindow final : public SnapshotPort {
 
   HWND handle() const { return pick_from_hwnd; }
 
+  // Called by the window's procedure (see window_routing.h).
+  void attachWindow(HWND window) { pick_from_hwnd = window; }
+  LRESULT Lmr_Preview_WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
-  static LRESULT CALLBACK Lmr_Preview_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void repaint();
 
   HWND pick_from_hwnd = nullptr;

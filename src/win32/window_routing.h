@@ -1,12 +1,14 @@
 #pragma once
-// Routes a window's messages to the object that made it. The object passes itself as the last
-// argument of CreateWindowExW; it is told its handle as soon as the window exists.
+// Every window of the program reaches the object that made it the same way: the object passes
+// itself as the last argument of CreateWindowExW, its pointer is stored with the window when the
+// window is created (WM_NCCREATE) and cleared with the window's last message (WM_NCDESTROY). From
+// then on the window reaches nobody, and its object holds no handle to it.
 #include <windows.h>
 
 namespace Lmr::win32 {
 
-// `Owner` provides attachWindow(HWND) and handleMessage(UINT, WPARAM, LPARAM).
-template <class Owner>
+// `Owner` provides attachWindow(HWND) and the message handler `handle`.
+template <class Owner, LRESULT (Owner::*handle)(UINT, WPARAM, LPARAM) = &Owner::handleMessage>
 LRESULT CALLBACK routeToOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* created = static_cast<Owner*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -14,7 +16,17 @@ LRESULT CALLBACK routeToOwner(HWND window, UINT message, WPARAM wParam, LPARAM l
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }
   auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return owner ? owner->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+  if (!owner) return DefWindowProcW(window, message, wParam, lParam);
+  if (message != WM_NCDESTROY) return (owner->*handle)(message, wParam, lParam);
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  owner->attachWindow(nullptr);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The object behind a window made with routeToOwner<Owner>, or null once the window has gone.
+template <class Owner>
+Owner* ownerOf(HWND window) {
+  return window ? reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
 }
 
 // Registers a window class with the control-face background whose windows route to `Owner`.

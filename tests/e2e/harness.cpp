@@ -89,16 +89,28 @@ void ScratchFolder::overwrite(const std::wstring& name, const std::string& bytes
   out << bytes;
 }
 
+// The run's standard output and error go to a file of its own: Wine writes there when the program
+// meets an exception it does not handle ("Unhandled page fault ...", then the debugger's report).
 Program::Program(const ScratchFolder& folder, const std::wstring& arguments, const std::wstring& workingFolder,
                  const std::wstring& programFile) {
+  static int runs = 0;
   std::wstring commandLine = L"\"" + folder.file(programFile) + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   const std::wstring cwd = workingFolder.empty() ? std::filesystem::temp_directory_path().wstring() : workingFolder;
+  outputFile_ = (std::filesystem::temp_directory_path() /
+                 (L"lumarin-e2e-output-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs)))
+                    .wstring();
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE output = CreateFileW(outputFile_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &startup,
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = output;
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.c_str(), &startup,
                       &process_))
     ADD_FAILURE() << "could not start the program, error " << GetLastError();
+  CloseHandle(output);
 }
 
 Program::~Program() {
@@ -109,6 +121,13 @@ Program::~Program() {
   }
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
+  std::ifstream in(std::filesystem::path(outputFile_), std::ios::binary);
+  const std::string output((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  in.close();
+  EXPECT_EQ(output.find("Unhandled"), std::string::npos) << "Wine reports an exception the program did not handle:\n"
+                                                          << output.substr(0, 2000);
+  std::error_code ignored;
+  std::filesystem::remove(outputFile_, ignored);
 }
 
 bool Program::running() const {

@@ -67,6 +67,7 @@ class Program {
 
  private:
   PROCESS_INFORMATION process_{};
+  std::wstring outputFile_;
 };
 
 std::wstring windowText(HWND window);

@@ -1,0 +1,54 @@
+#pragma once
+// What the program's two dialogs share: a fixed frame owned by the main window, with its icon,
+// laid out in units of the system's message font, shown modally over the main window, its close
+// box left to the dialog, and its window destroyed with the object that made it.
+#include <windows.h>
+
+#include <string_view>
+
+#include "ui/dialog_units.h"
+#include "win32/handles.h"
+#include "win32/main_window.h"
+#include "win32/modal_dialog.h"
+
+namespace Lmr::win32 {
+
+class DialogWindow {
+ public:
+  DialogWindow(const DialogWindow&) = delete;
+  DialogWindow& operator=(const DialogWindow&) = delete;
+
+  // Called by the window's procedure (see window_routing.h).
+  void attachWindow(HWND window) { window_ = window; }
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ protected:
+  struct Frame {
+    const wchar_t* className;
+    std::wstring_view title;
+    DWORD exStyle;
+    ui::Size clientLayout;  // the client area, in layout units
+    ui::Size fixedLayout;   // the window's size whatever the client asks for; none when empty
+  };
+
+  explicit DialogWindow(const MainWindow& owner) : owner_(owner), modal_(owner) {}
+  ~DialogWindow();
+
+  // Makes the hidden window; its controls are the dialog's own. Tab follows `nextInTabOrder`.
+  void createFrame(const Frame& frame, ModalDialog::TabStep nextInTabOrder);
+  HWND createChild(const wchar_t* className, std::wstring_view text, DWORD style, DWORD exStyle, const ui::Box& box,
+                   HWND parent, int id, HFONT font) const;
+
+  // The dialog's own messages; what it does not handle goes to the system.
+  virtual LRESULT dialogMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // The title bar's close box.
+  virtual void closeBox() = 0;
+
+  const MainWindow& owner_;
+  HWND window_ = nullptr;
+  Font font_;  // the system's message font, whose cell the layout is scaled by
+  ui::Size cell_{};
+  ModalDialog modal_;
+};
+
+}  // namespace Lmr::win32
