@@ -10,8 +10,6 @@ namespace {
 using namespace e2e;
 using Lmr::ui::ControlId;
 
-// Past the five ticks in which a click does not count.
-constexpr auto graceTicks = 400ms;
 // Long enough for several ticks of pick mode, had it gone on.
 constexpr auto severalTicks = 300ms;
 
@@ -49,7 +47,7 @@ TEST_F(PickModeRun, PickStartsOnReleaseTheReadoutsFollowThePointerAndAClickPicks
     ASSERT_TRUE(pointerTo(spot.x, spot.y));
     EXPECT_TRUE(session().hexShows(at(spot.x, spot.y))) << spot.x << "," << spot.y << ": " << session().text(ControlId::out_hex);
   }
-  pumpMessagesFor(graceTicks);
+  ASSERT_TRUE(session().outlastClickGrace(0, 255));
   ASSERT_TRUE(realPointer(L"click 1"));
   EXPECT_TRUE(session().pickingBecomes(false)) << "the click after the grace ends pick mode";
 

@@ -37,6 +37,14 @@ bool PickingSession::hexShows(std::uint32_t colour, Clock::duration limit) const
   return pollUntil([&] { return text(ControlId::out_hex) == expected; }, limit);
 }
 
+bool PickingSession::outlastClickGrace(int x, int y, std::uint32_t variant) const {
+  for (int shown = 0; shown < 6; ++shown) {
+    const int nextX = shown % 2 == 0 ? x + 1 : x;
+    if (!pointerTo(nextX, y) || !hexShows(patternAt(nextX, y, variant))) return false;
+  }
+  return true;
+}
+
 bool PickingSession::pickPatternAt(int x, int y) {
   pressKey(VK_RETURN);
   if (!pickingBecomes(true) || !pointerTo(x, y) || !hexShows(patternAt(x, y, firstPattern))) return false;

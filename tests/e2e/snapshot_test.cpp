@@ -10,8 +10,6 @@ namespace {
 using namespace e2e;
 using Lmr::ui::ControlId;
 
-constexpr auto graceTicks = 400ms;
-
 HWND snapshotWindowOf(const Program& program) {
   for (HWND window : program.topLevelWindows())
     if (className(window) == L"lmr_prev_class") return window;
@@ -76,7 +74,7 @@ TEST_F(Snapshot, TheFrozenPictureIsWhatIsPickedAndAPressOnItPicks) {
   ASSERT_TRUE(pointerTo(50, 60));
   EXPECT_TRUE(session().hexShows(patternAt(50, 60, firstPattern))) << session().text(ControlId::out_hex);
 
-  pumpMessagesFor(graceTicks);
+  ASSERT_TRUE(session().outlastClickGrace(50, 60));
   ASSERT_TRUE(realPointer(L"click 1"));
   EXPECT_TRUE(session().pickingBecomes(false));
   EXPECT_TRUE(pollUntil([&] { return !IsWindowVisible(snapshot); }, 3s));

@@ -181,6 +181,16 @@ TEST_F(TrayRun, MinimisingWithoutTheTraySettingStaysMinimised) {
   EXPECT_TRUE(IsWindowVisible(window_));
 }
 
+TEST_F(TrayRun, AltF4DuringPickModeEndsTheProgram) {
+  start(false, true);
+  postKeyPress(window_, VK_RETURN);
+  ASSERT_TRUE(pollUntil([&] { return topmost(window_); }, 3s)) << "pick mode is on";
+  const UINT scanCode = MapVirtualKeyW(VK_F4, MAPVK_VK_TO_VSC);
+  PostMessageW(window_, WM_SYSKEYDOWN, VK_F4, static_cast<LPARAM>(1 | scanCode << 16 | 1u << 29));  // with Alt held
+  EXPECT_TRUE(ends());
+  EXPECT_TRUE(pollUntil([] { return !trayShowsAnIcon(); }, 3s));
+}
+
 TEST_F(TrayRun, AnEndOfSessionOrAnotherProgramsCloseClosesWhateverTheSettings) {
   start(true, true);
   PostMessageW(window_, WM_ENDSESSION, TRUE, 0);
