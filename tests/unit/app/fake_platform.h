@@ -1,6 +1,8 @@
 #pragma once
 // A platform that records what the program asks of it, in order, and holds the state of the
 // window's fields, swatches and dialogs in memory.
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <set>
@@ -25,6 +27,9 @@ struct FakeHistoryDialog : HistoryDialogPort {
   bool open = false;
   std::function<void(HistoryDialogEvents&)> onShown;
   HistoryDialogEvents* handlers = nullptr;
+
+  // A dialog destroyed with the process must have been let go of by the object it reported to.
+  ~FakeHistoryDialog() override { EXPECT_EQ(handlers, nullptr) << "the history dialog outlives its handlers"; }
 
   void build(HistoryDialogEvents& dialogHandlers) override {
     calls.push_back("build history");
@@ -76,8 +81,18 @@ struct FakeSnapshotWindow : SnapshotPort {
   void drawPicture() override { calls.push_back("snapshot draw"); }
 };
 
-struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPort, MagnifierPort, ClipboardPort,
-                      ColourChooserPort, OptionsDialogPort, ScreenPort, TrayPort, LiveSettings {
+// The main window and the options dialog are one fake below; each lets go of its own handlers.
+struct FakeMainWindowSide : MainWindowPort {
+  void detachHandlers() override { detachWindowHandlers(); }
+  virtual void detachWindowHandlers() = 0;
+};
+struct FakeOptionsDialogSide : OptionsDialogPort {
+  void detachHandlers() override { detachOptionsHandlers(); }
+  virtual void detachOptionsHandlers() = 0;
+};
+
+struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindowSide, MagnifierPort, ClipboardPort,
+                      ColourChooserPort, FakeOptionsDialogSide, ScreenPort, TrayPort, LiveSettings {
   std::vector<std::string> calls;
   std::vector<std::wstring> messages;
   std::set<std::wstring> missingFiles;
@@ -136,6 +151,19 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
 
   FakeHistoryDialog history{calls};
 
+  // The handlers the main window and the options dialog report to, while they hold them.
+  MainWindowEvents* windowHandlers = nullptr;
+  OptionsDialogEvents* optionsHandlers = nullptr;
+
+  // As Windows does when the process's window objects are destroyed: the main window's last
+  // messages go, synchronously, to whatever handler it still holds.
+  ~FakePlatform() override {
+    if (windowHandlers)
+      for (const std::uint32_t destroyTime : {0x06u /*activate*/, 0x08u /*kill focus*/, 0x02u /*destroy*/, 0x82u /*nc destroy*/})
+        windowHandlers->WndProc(destroyTime, 0, 0);
+    EXPECT_EQ(optionsHandlers, nullptr) << "the options dialog outlives its handlers";
+  }
+
   void log(std::string what) { calls.push_back(std::move(what)); }
 
   bool createInstanceMarker(std::wstring_view) override {
@@ -178,8 +206,11 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
   }
   int end() override { log("end"); return 1; }
 
-  void buildControls(MainWindowEvents&) override { log("build controls"); }
-  void detachHandlers() override {}
+  void buildControls(MainWindowEvents& handlers) override {
+    log("build controls");
+    windowHandlers = &handlers;
+  }
+  void detachWindowHandlers() override { windowHandlers = nullptr; }
   void setTitle(std::wstring_view) override { log("title"); }
   void loadIcon(std::wstring_view) override { log("icon"); }
   void setTopmost(bool on) override { log(on ? "topmost" : "not topmost"); }
@@ -233,7 +264,11 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, MainWindowPor
     return chooserAnswer;
   }
 
-  void build(OptionsDialogEvents&) override { log("build options"); }
+  void build(OptionsDialogEvents& handlers) override {
+    log("build options");
+    optionsHandlers = &handlers;
+  }
+  void detachOptionsHandlers() override { optionsHandlers = nullptr; }
   void setAboutText(std::wstring_view text) override { aboutText = text; }
   bool isChecked(Setting setting) override { return checks[setting]; }
   // The settings as a subsystem built without the options dialog reads them: its boxes.
