@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "app/options.h"
-#include "app/window_messages.h"
+#include "app/window_life_rules.h"
 #include "pick/magnifier.h"
 #include "pick/pick_mode.h"
 #include "ports/main_window_port.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/window_messages.h"
+#include "app/window_life_rules.h"
 #include "win32/handles.h"
 
 namespace Lmr::win32 {

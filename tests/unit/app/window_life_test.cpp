@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/lumarin.h"
-#include "app/window_messages.h"
+#include "app/window_life_rules.h"
 #include "pick/snapshot.h"
 #include "fake_platform.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's messages the program acts on, its tray menu, and why a window closes. Plain
+// The rules of the main window's life: its tray messages and menu, and what a close comes to. Plain
 // numbers, as the window system delivers them.
 #include <cstdint>
 #include <span>

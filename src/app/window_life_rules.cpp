@@ -1,4 +1,4 @@
-#include "app/window_messages.h"
+#include "app/window_life_rules.h"
 
 #include <array>
 
