@@ -148,7 +148,6 @@ TEST_F(PickModeRun, TooltipsExplainTheControlsOutsidePickModeAndAReaderHearsTheP
   start();
   EXPECT_TRUE(pollUntil([&] { return shownTooltip(session().program()).empty(); }, 3s)) << "pick mode hides it";
   ASSERT_TRUE(pointerTo(copyRgb.x, copyRgb.y));
-  ASSERT_TRUE(pointerTo(copyRgb.x + 1, copyRgb.y));
   pumpMessagesFor(1500ms);
   EXPECT_EQ(shownTooltip(session().program()), L"") << "none while picking";
   ASSERT_TRUE(pointerTo(100, 100));
@@ -159,7 +158,6 @@ TEST_F(PickModeRun, TooltipsExplainTheControlsOutsidePickModeAndAReaderHearsTheP
   for (const auto& [id, name] : {std::pair{ControlId::copy_hex, L"Copy hex"}, std::pair{ControlId::copy_rgb, L"Copy RGB"},
                                 std::pair{ControlId::copy_hsb, L"Copy HSB"}})
     EXPECT_EQ(readAloud(session().control(id), false), name);
-  EXPECT_EQ(readAloud(session().control(ControlId::color_current), false), L"Current colour");
   EXPECT_EQ(readAloud(session().control(ControlId::color_current), true), hexOf(at(100, 100)));
   EXPECT_EQ(readAloud(session().control(ControlId::pick_zoom), true), hexOf(at(100, 100)));
 
