@@ -13,7 +13,7 @@ objdump=$(command -v x86_64-w64-mingw32-objdump || command -v objdump)
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-system_libraries='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|gdiplus|msvcrt|ntdll)\.dll$'
+system_libraries='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|gdiplus|msvcrt|ntdll|oleacc|ole32|oleaut32)\.dll$'
 own_library='^lumarinmouse\.dll$'
 
 # "LIBRARY function" per imported function.

@@ -29,9 +29,13 @@ void Readouts::updateTextHexDisplay() {
 
 void Readouts::SetTextBoxText(ControlId textBox, std::wstring_view text) { window_.setText(textBox, text); }
 
+// A screen reader hears of a new colour once, after every readout shows it, and not of an
+// update that leaves the colour as it was.
 void Readouts::setCurrentColour(Argb colour) {
+  const bool changed = window_.swatchColour(ControlId::color_current) != colour;
   window_.setSwatchColour(ControlId::color_current, colour);
   updateTextHexDisplay();
+  if (changed) window_.announceValueChange(ControlId::color_current);
 }
 
 void Readouts::showPickedColour(Argb colour) {

@@ -40,7 +40,9 @@ void PickMode::togglePicking() {
   ready_.bInitialized = true;
 }
 
+// No tooltip covers the screen while it is being picked from.
 void PickMode::startPicking() {
+  window_.showTooltips(false);
   window_.setTopmost(true);
   history_.sendPickedColorToHistory();
   mouse_.begin(&mpt_.record());
@@ -67,6 +69,7 @@ void PickMode::endPicking() {
   window_.activate();
   process_.sleepFor(endSettleMs);
   window_.setTopmost(false);
+  window_.showTooltips(true);
 }
 
 void PickMode::updatePickPreviewWrapper() {

@@ -68,6 +68,11 @@ class MainWindowPort {
   // messages. Returns the identifier to stop it with.
   virtual std::uint32_t startTimer(std::uint32_t periodMs) = 0;
   virtual void stopTimer(std::uint32_t timerId) = 0;
+
+  // The controls' tooltips: off, none shows (one showing goes away) until they are on again.
+  virtual void showTooltips(bool on) = 0;
+  // Tells whoever listens (a screen reader) that a control's value, the colour it shows, changed.
+  virtual void announceValueChange(ui::ControlId control) = 0;
 };
 
 }  // namespace Lmr

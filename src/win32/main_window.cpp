@@ -57,6 +57,7 @@ void MainWindow::buildControls(MainWindowEvents& handlers) {
   createControls();
   applyStackingOrder();
   fitWindowToControls();
+  addTooltips();
 }
 
 void MainWindow::createWindow() {
@@ -96,7 +97,7 @@ HWND MainWindow::createControl(const ui::ControlSpec& spec) {
   const wchar_t* className = L"STATIC";
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   switch (spec.kind) {
-    case ControlKind::Label: style |= SS_RIGHT | SS_NOPREFIX; break;
+    case ControlKind::Label: style |= SS_RIGHT | SS_NOPREFIX | SS_NOTIFY; break;  // notify: it takes the mouse for its tooltip
     case ControlKind::TextBox: className = L"EDIT"; style |= WS_TABSTOP | ES_AUTOHSCROLL; break;
     case ControlKind::Button: className = L"BUTTON"; style |= WS_TABSTOP | BS_PUSHBUTTON; break;
     case ControlKind::Panel: className = panelClass; break;

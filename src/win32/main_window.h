@@ -4,7 +4,7 @@
 // topic: building and the window's own messages (main_window.cpp), the controls' events
 // (main_window_controls.cpp), the fields and swatches (main_window_fields.cpp), the message loop
 // and keys (main_window_loop.cpp), showing, activating and the pick timer
-// (main_window_visibility.cpp).
+// (main_window_visibility.cpp), tooltips and what a screen reader hears (main_window_help.cpp).
 #include <windows.h>
 
 #include <array>
@@ -13,6 +13,7 @@
 
 #include "ports/platform.h"
 #include "ui/main_window_layout.h"
+#include "win32/control_tips.h"
 #include "win32/handles.h"
 
 namespace Lmr::win32 {
@@ -51,6 +52,8 @@ class MainWindow final : public MainWindowPort {
   void bringToForeground() override;
   std::uint32_t startTimer(std::uint32_t periodMs) override;
   void stopTimer(std::uint32_t timerId) override;
+  void showTooltips(bool on) override;
+  void announceValueChange(ui::ControlId control) override;
 
   // The window's handle while it exists.
   HWND handle() const { return window_; }
@@ -96,6 +99,7 @@ class MainWindow final : public MainWindowPort {
   ui::Box fittedBox(const ui::ControlSpec& spec) const;
   void applyStackingOrder();
   void fitWindowToControls();
+  void addTooltips();
   static void registerClasses(HINSTANCE instance);
 
   HINSTANCE instance_;
@@ -117,6 +121,7 @@ class MainWindow final : public MainWindowPort {
   HWND hoveredControl_ = nullptr;
   ui::Size windowSize_{};
   bool closingByUser_ = false;  // the close comes from the title bar, the system menu or Alt+F4
+  ControlTips tips_;
 };
 
 }  // namespace Lmr::win32

@@ -2,6 +2,7 @@
 // forwards the events the program's handlers are wired to and paints the panels.
 #include <windowsx.h>
 
+#include "win32/accessible_control.h"
 #include "win32/control_ids.h"
 #include "win32/main_window.h"
 #include "win32/window_routing.h"
@@ -62,7 +63,13 @@ LRESULT MainWindow::callControlProc(HWND control, UINT message, WPARAM wParam, L
 }
 
 LRESULT MainWindow::handleControlMessage(HWND control, ControlId id, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) tips_.relay(control, message, wParam, lParam);
   switch (message) {
+    case WM_GETOBJECT:
+      if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        if (const LRESULT object = accessibleObjectOf(control, id, wParam)) return object;
+      }
+      break;
     case WM_SETCURSOR:
       if (setPointerShape(id)) return TRUE;
       break;

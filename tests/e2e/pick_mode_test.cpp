@@ -1,9 +1,11 @@
 // Pick mode in the running program, driven the way a user picks: the real pointer moved and
 // pressed through the X server over the driver's test pattern, keys in the main window.
+#include <oleacc.h>
 #include <gtest/gtest.h>
 
 #include "harness.h"
 #include "picking_session.h"
+#include "ui/control_help.h"
 
 namespace {
 
@@ -14,6 +16,31 @@ using Lmr::ui::ControlId;
 constexpr auto severalTicks = 300ms;
 
 std::uint32_t at(int x, int y) { return patternAt(x, y, firstPattern); }
+
+// The text of the program's tooltip on show, or "" when none shows.
+std::wstring shownTooltip(const Program& program) {
+  for (HWND window : program.topLevelWindows())
+    if (className(window) == L"tooltips_class32" && IsWindowVisible(window)) return windowText(window);
+  return L"";
+}
+
+// A control's name or value as a screen reader reads it, through the system's accessibility
+// interface from this process.
+std::wstring readAloud(HWND control, bool value) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
+    return L"(no object)";
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR text = nullptr;
+  const HRESULT read = value ? object->get_accValue(self, &text) : object->get_accName(self, &text);
+  std::wstring result = SUCCEEDED(read) && text ? std::wstring(text) : L"(nothing)";
+  SysFreeString(text);
+  object->Release();
+  return result;
+}
 
 class PickModeRun : public testing::Test {
  protected:
@@ -107,6 +134,36 @@ TEST_F(PickModeRun, DraggingTheMagnifierPansAgainstThePointerAtHalfSpeed) {
   ASSERT_TRUE(realPointer(L"mouseup 1"));
   EXPECT_TRUE(session().hexShows(at(110, 105))) << session().text(ControlId::out_hex);
   EXPECT_FALSE(session().picking());
+}
+
+// Hovering a control explains it, but no tooltip covers the screen while it is picked from; a
+// screen reader hears each copy button's name and the colour just picked.
+TEST_F(PickModeRun, TooltipsExplainTheControlsOutsidePickModeAndAReaderHearsThePick) {
+  const auto tipOf = [](ControlId id) { return std::wstring(Lmr::ui::controlHelp(id).tooltip); };
+  const POINT copyHex = session().centreOf(ControlId::copy_hex), copyRgb = session().centreOf(ControlId::copy_rgb);
+  ASSERT_TRUE(pointerTo(copyHex.x, copyHex.y));
+  EXPECT_TRUE(pollUntil([&] { return shownTooltip(session().program()) == tipOf(ControlId::copy_hex); }, 5s))
+      << shownTooltip(session().program());
+
+  start();
+  EXPECT_TRUE(pollUntil([&] { return shownTooltip(session().program()).empty(); }, 3s)) << "pick mode hides it";
+  ASSERT_TRUE(pointerTo(copyRgb.x, copyRgb.y));
+  pumpMessagesFor(1500ms);
+  EXPECT_EQ(shownTooltip(session().program()), L"") << "none while picking";
+  ASSERT_TRUE(pointerTo(100, 100));
+  ASSERT_TRUE(session().hexShows(at(100, 100)));
+  session().pressKey(VK_ESCAPE);
+  ASSERT_TRUE(session().pickingBecomes(false));
+
+  for (const auto& [id, name] : {std::pair{ControlId::copy_hex, L"Copy hex"}, std::pair{ControlId::copy_rgb, L"Copy RGB"},
+                                std::pair{ControlId::copy_hsb, L"Copy HSB"}})
+    EXPECT_EQ(readAloud(session().control(id), false), name);
+  EXPECT_EQ(readAloud(session().control(ControlId::color_current), true), hexOf(at(100, 100)));
+  EXPECT_EQ(readAloud(session().control(ControlId::pick_zoom), true), hexOf(at(100, 100)));
+
+  ASSERT_TRUE(pointerTo(copyRgb.x, copyRgb.y + 1));
+  EXPECT_TRUE(pollUntil([&] { return shownTooltip(session().program()) == tipOf(ControlId::copy_rgb); }, 5s))
+      << "tooltips are back after pick mode: " << shownTooltip(session().program());
 }
 
 TEST(PickModeWindowMove, MovingTheWindowSamplesTwelvePixelsAboveAndLeftOfIt) {

@@ -179,6 +179,8 @@ int runBenchmarks() {
        [&](int run) {
          window.setText(Lmr::ui::ControlId::out_hsl, run & 1 ? L"hsb(350, 78%, 29%)" : L"hsb(210, 59%, 75%)");
        }},
+      {"value-change event, nobody listening",
+       [&](int) { window.announceValueChange(Lmr::ui::ControlId::color_current); }},
       {"whole update",
        [&](int run) {
          pickAt(view, run);

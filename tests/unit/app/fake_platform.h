@@ -151,6 +151,8 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   std::function<void()> onBegin;
   int clientWide = 300;
   bool optionsVisible = false;
+  bool tooltipsOn = true;
+  std::vector<ui::ControlId> valueChanges;  // announced, in order
 
   // Tray and snapshot window.
   std::vector<std::wstring> menuTexts;
@@ -254,6 +256,8 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
     log("stop timer");
     std::erase(runningTimers, id);
   }
+  void showTooltips(bool on) override { tooltipsOn = on; }
+  void announceValueChange(ui::ControlId control) override { valueChanges.push_back(control); }
 
   void loadIdlePicture(std::wstring_view) override { log("idle picture"); }
   void attachToPanel() override { log("attach panel"); }

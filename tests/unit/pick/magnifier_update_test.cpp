@@ -73,6 +73,24 @@ TEST_F(MagnifierUpdate, CapturesRendersPresentsThenShowsTheColour) {
   EXPECT_EQ(fake.texts[ControlId::out_hex], Lmr::hexText(expected));
 }
 
+// A listener hears of the current colour once per update that changes it, after the readouts
+// show it, and never of one that leaves it, nor of a skipped one.
+TEST_F(MagnifierUpdate, TheValueChangeIsAnnouncedOnlyWhenTheColourChanges) {
+  using Changes = std::vector<ControlId>;
+  captured(h, h) = shownBefore;
+  magnifier.updatePickPreview();
+  EXPECT_TRUE(fake.valueChanges.empty()) << "the colour shown before";
+  captured(h, h) = 0xFF204060;
+  for (int update = 0; update < 3; ++update) magnifier.updatePickPreview();
+  EXPECT_EQ(fake.valueChanges, Changes{ControlId::color_current});
+  EXPECT_EQ(fake.texts[ControlId::out_hex], L"#204060");
+  captured(h, h) = 0xFF204061;
+  magnifier.updatePickPreview();
+  fake.captureWorks = false;
+  magnifier.updatePickPreview();
+  EXPECT_EQ(fake.valueChanges, (Changes{ControlId::color_current, ControlId::color_current}));
+}
+
 TEST_F(MagnifierUpdate, ThePickedColourIsOpaqueWhateverTheFourthByteHolds) {
   captured(h, h) = 0x00A1B2C3;
   magnifier.updatePickPreview();

@@ -50,9 +50,11 @@ TEST_F(PickMode, StartsAndEndsInTheirOrderWithOneTimerAndTheColourKept) {
   fake.onBegin = [&] {
     EXPECT_EQ(fake.history.entries, std::vector<std::wstring>{L"#A31515"}) << "filed before the monitor starts";
     EXPECT_FALSE(pickMode.is_picking());
+    EXPECT_FALSE(fake.tooltipsOn) << "off before pick mode starts";
   };
   pickMode.togglePicking();
   EXPECT_EQ(fake.calls, startSteps);
+  EXPECT_FALSE(fake.tooltipsOn);
   EXPECT_TRUE(pickMode.is_picking());
   EXPECT_TRUE(engine.ready.bInitialized);
   EXPECT_EQ(fake.runningTimers, std::vector<std::uint32_t>{pickMode.uMyTimerId()});
@@ -68,6 +70,7 @@ TEST_F(PickMode, StartsAndEndsInTheirOrderWithOneTimerAndTheColourKept) {
   EXPECT_EQ(monitorRecord().clicked, 0);
   EXPECT_TRUE(fake.runningTimers.empty());
   EXPECT_EQ(fake.swatches[ControlId::color_current], picked);
+  EXPECT_TRUE(fake.tooltipsOn);
 
   fake.calls.clear();
   pickMode.updatePickPreviewWrapper();
