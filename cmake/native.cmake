@@ -40,4 +40,8 @@ if(LUMARIN_WINDOWS)
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)
   add_subdirectory(tests/e2e/native)
+  # The second compiler: the program and the mouse library with clang for the same target.
+  add_test(NAME windows_clang_build
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build_windows_clang.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/windows-clang)
+  set_tests_properties(windows_clang_build PROPERTIES TIMEOUT 900)
 endif()
