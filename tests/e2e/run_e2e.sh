@@ -63,7 +63,7 @@ done
 export DISPLAY="$display"
 
 if [[ $driver == *.sh ]]; then
-  WINE=$wine bash "$driver" "$@"
+  WINE=$wine bash ${LUMARIN_E2E_TRACE:+-x} "$driver" "$@"
 else
   LUMARIN_E2E_DPI=$dpi LUMARIN_DIST=$(winepath -w "$dist" 2>/dev/null) "$wine" "$driver" "$@"
 fi
