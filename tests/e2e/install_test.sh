@@ -3,6 +3,8 @@
 # refused folders, a silent install into a folder with spaces, start from the shortcut, sign-in
 # start, an upgrade from a lower-versioned setup of this tree over a running Lumarin (also one
 # that does not close), the silent uninstall, and an uninstall after the folder was deleted by hand.
+# The older setup is packaged with a throwaway self-signed certificate: its setup, uninstaller, exe
+# and DLL must carry the signature, and the unsigned newer build's exe must not.
 #   install_test.sh SETUP.exe CPackConfig.cmake
 set -euo pipefail
 setup=$(readlink -f "$1"); cpack_config=$(readlink -f "$2")
@@ -13,7 +15,12 @@ new_version=$(basename "$setup" | sed -E 's/^Lumarin-(.*)-win64-setup\.exe$/\1/'
 drive_c="$WINEPREFIX/drive_c"
 mkdir -p "$drive_c/setups"
 cp "$setup" "$drive_c/setups/new-setup.exe"
-cpack -G NSIS --config "$cpack_config" -B "$drive_c/setups/old" -D CPACK_PACKAGE_VERSION=$old_version >/dev/null
+keys="$WINEPREFIX/signing"
+mkdir -p "$keys"
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Lumarin throwaway test signer" \
+  -addext extendedKeyUsage=codeSigning -keyout "$keys/key.pem" -out "$keys/cert.pem" 2>/dev/null
+cpack -G NSIS --config "$cpack_config" -B "$drive_c/setups/old" -D CPACK_PACKAGE_VERSION=$old_version \
+  -D CPACK_LUMARIN_SIGN_CERT="$keys/cert.pem" -D CPACK_LUMARIN_SIGN_KEY="$keys/key.pem" >/dev/null
 cp "$drive_c/setups/old/Lumarin-$old_version-win64-setup.exe" "$drive_c/setups/old-setup.exe"
 
 entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumarin'
@@ -57,6 +64,7 @@ window_shown() {  # waits up to 10 s for Lumarin's main window
 }
 entries() { "$WINE" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
   tr -d '\r' | grep -c 'DisplayName *REG_SZ *Lumarin$' || true; }
+signed() { osslsigncode verify -in "$1" -CAfile "$keys/cert.pem" >/dev/null 2>&1 && echo signed || echo unsigned; }
 new_session() { wineserver -w; "$WINE" wineboot >/dev/null 2>&1 </dev/null; sleep 3; }
 
 # A folder that cannot be written: a clear refusal, nothing half-installed, no entry.
@@ -70,6 +78,9 @@ done
 # The older setup, silent, into a folder with spaces; nothing starts at the next sign-in.
 expect "old setup exit code" 0 "$(run "C:\\setups\\old-setup.exe /S /D=$dir")"
 expect "old version in the entry" "$old_version" "$(value "$entry" DisplayVersion)"
+for file in setups/old-setup.exe "My Apps/Lumarin Test/"{Uninstall.exe,Lumarin.exe,LumarinMouse.dll}; do
+  expect "signature of $file" signed "$(signed "$drive_c/$file")"
+done
 new_session
 expect "without /AUTOSTART=1 nothing starts at sign-in" "" "$(lumarin_pids)"
 
@@ -95,6 +106,7 @@ new_pid=$(lumarin_pids)
 [ -n "$new_pid" ] && [ "$new_pid" != "$old_pid" ] || fail "a new Lumarin runs in place of the old one (old $old_pid, now '$new_pid')"
 expect "the new Lumarin shows its window" yes "$(window_shown)"
 [ "$old_uninstaller" != "$(md5sum <"$unix_dir/Uninstall.exe")" ] || fail "the upgrade replaced no file"
+expect "signature of the unsigned build's Lumarin.exe" unsigned "$(signed "$unix_dir/Lumarin.exe")"
 python3 -c 'import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read("Lumarin.exe"))' \
   "${setup%-setup.exe}-portable.zip" | cmp -s - "$unix_dir/Lumarin.exe" || fail "the installed Lumarin.exe is not this build's"
 expect "the stored setting survives the upgrade" 0x1 "$(value "$settings" close_btn_minimizes)"
