@@ -64,6 +64,7 @@ window_shown() {  # waits up to 10 s for Lumarin's main window
 }
 entries() { "$WINE" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
   tr -d '\r' | grep -c 'DisplayName *REG_SZ *Lumarin$' || true; }
+exists() { [ -e "$1" ] && echo present || echo absent; }
 signed() { osslsigncode verify -in "$1" -CAfile "$keys/cert.pem" >/dev/null 2>&1 && echo signed || echo unsigned; }
 new_session() { wineserver -w; "$WINE" wineboot >/dev/null 2>&1 </dev/null; sleep 3; }
 
@@ -72,7 +73,7 @@ touch "$drive_c/blocker.txt"
 for target in 'C:\blocker.txt\Lumarin' 'C:\What?Folder'; do
   expect "setup into $target ends with" 2 "$(run "C:\\setups\\new-setup.exe /S /D=$target")"
   expect "no entry after $target" 0 "$(entries)"
-  expect "no shortcut after $target" no "$([ -e "$shortcut" ] && echo yes || echo no)"
+  expect "shortcut after $target" absent "$(exists "$shortcut")"
 done
 
 # The older setup, silent, into a folder with spaces; nothing starts at the next sign-in.
@@ -141,8 +142,8 @@ quiet=$(value "$entry" QuietUninstallString)
 expect "quiet uninstall exit code" 0 "$(run "$quiet")"
 wineserver -w
 expect "no Lumarin runs after the uninstall" "" "$(lumarin_pids)"
-expect "folder after the uninstall" absent "$([ -e "$unix_dir" ] && echo present || echo absent)"
-expect "shortcut after the uninstall" absent "$([ -e "$shortcut" ] && echo present || echo absent)"
+expect "folder after the uninstall" absent "$(exists "$unix_dir")"
+expect "shortcut after the uninstall" absent "$(exists "$shortcut")"
 expect "entry after the uninstall" 0 "$(entries)"
 expect "Run value after the uninstall" "" "$(value "$run_key" Lumarin)"
 expect "settings key after the uninstall" 1 "$("$WINE" reg query "$settings" >/dev/null 2>&1; echo $?)"
@@ -151,12 +152,13 @@ expect "settings key after the uninstall" 1 "$("$WINE" reg query "$settings" >/d
 # entry, the shortcut and the Run value, and a second run does no harm.
 gone='C:\Gone Folder'
 expect "setup into $gone" 0 "$(run "C:\\setups\\new-setup.exe /S /AUTOSTART=1 /D=$gone")"
+expect "a setup starts no Lumarin when none was running" "" "$(lumarin_pids)"
 cp "$drive_c/Gone Folder/Uninstall.exe" "$drive_c/setups/kept-uninstall.exe"
 rm -rf "$drive_c/Gone Folder"
 for attempt in first second; do
   expect "$attempt uninstall of a deleted folder" 0 "$(run "C:\\setups\\kept-uninstall.exe /S _?=$gone")"
   expect "entry after the $attempt" 0 "$(entries)"
-  expect "shortcut after the $attempt" absent "$([ -e "$shortcut" ] && echo present || echo absent)"
+  expect "shortcut after the $attempt" absent "$(exists "$shortcut")"
   expect "Run value after the $attempt" "" "$(value "$run_key" Lumarin)"
 done
 
