@@ -1,13 +1,12 @@
 #!/usr/bin/env python3
-"""Checks the winget manifests that packaging writes, offline: check_winget.py PACKAGE_FOLDER.
-
-PACKAGE_FOLDER holds the packages, their .sha256 files and winget/<identifier>/<version>/ with a
-multi-file manifest (version, installer, defaultLocale). The rules are those the published schema
-(1.6.0) documents: required fields per file, the patterns of identifier, version, locale and
-SHA-256, the allowed InstallerType, Scope and UpgradeBehavior. Then what a schema cannot check:
-one identifier and version in all three files, the hash of the package really there,
-PackageVersion = DisplayVersion. Last, each rule must refuse a broken copy.
-"""
+# Checks the winget manifests that packaging writes, offline: check_winget.py PACKAGE_FOLDER.
+#
+# PACKAGE_FOLDER holds the packages, their .sha256 files and winget/<identifier>/<version>/ with a
+# multi-file manifest (version, installer, defaultLocale). The rules are those the published schema
+# (1.6.0) documents: required fields per file, the patterns of identifier, version, locale and
+# SHA-256, the allowed InstallerType, Scope and UpgradeBehavior. Then what a schema cannot check:
+# one identifier and version in all three files, the hash of the package really there,
+# PackageVersion = DisplayVersion. Last, each rule must refuse a broken copy.
 import copy
 import hashlib
 import pathlib

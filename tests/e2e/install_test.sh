@@ -39,27 +39,17 @@ expect() {  # expect WHAT EXPECTED ACTUAL
 # its exit code. A Lumarin it starts must not hold this script's output open.
 run() {
   printf '@%s\r\n' "$1" >"$drive_c/setups/run.bat"
-  local code=0
-  "$WINE" cmd /c 'C:\setups\run.bat' >/dev/null 2>&1 </dev/null || code=$?
-  echo "$code"
+  "$WINE" cmd /c 'C:\setups\run.bat' >/dev/null 2>&1 </dev/null && echo 0 || echo $?
 }
 value() {  # value KEY NAME: the data, or nothing when absent
   "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
 # Lumarin processes of this prefix.
 lumarin_pids() {
-  local p
-  for p in $(pgrep -f 'Lumarin\.exe' || true); do
-    grep -qz "^WINEPREFIX=$WINEPREFIX\$" "/proc/$p/environ" 2>/dev/null && echo "$p"
-  done
-  return 0
+  for p in $(pgrep -f 'Lumarin\.exe'); do grep -qz "^WINEPREFIX=$WINEPREFIX\$" "/proc/$p/environ" && echo "$p"; done 2>/dev/null || true
 }
 window_shown() {  # waits up to 10 s for Lumarin's main window
-  local _
-  for _ in $(seq 1 50); do
-    xdotool search --onlyvisible --name '^Lumarin$' >/dev/null 2>&1 && { echo yes; return; }
-    sleep 0.2
-  done
+  for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Lumarin$' >/dev/null 2>&1 && { echo yes; return; }; sleep 0.2; done
   echo no
 }
 entries() { "$WINE" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
