@@ -32,8 +32,16 @@ if(LUMARIN_WINDOWS)
     CMAKE_ARGS
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
       -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+      # Signing of the packages (packaging/sign.cmake), handed on when given here.
+      -DLUMARIN_SIGN_CERT=${LUMARIN_SIGN_CERT}
+      -DLUMARIN_SIGN_KEY=${LUMARIN_SIGN_KEY}
+      -DLUMARIN_SIGN_TIMESTAMP_URL=${LUMARIN_SIGN_TIMESTAMP_URL}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)
   add_subdirectory(tests/e2e/native)
+  # The second compiler: the program and the mouse library with clang for the same target.
+  add_test(NAME windows_clang_build
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build_windows_clang.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/windows-clang)
+  set_tests_properties(windows_clang_build PROPERTIES TIMEOUT 900)
 endif()

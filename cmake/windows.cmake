@@ -10,19 +10,30 @@ if(MINGW)
 endif()
 add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00)
 
+# Gives a binary the version resource of the project's one version.
+function(lumarin_version_resource target fileType description)
+  set(LUMARIN_FILE_TYPE ${fileType})
+  set(LUMARIN_FILE_DESCRIPTION ${description})
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    set(LUMARIN_FILE_NAME ${target}.exe)
+  else()
+    set(LUMARIN_FILE_NAME ${target}.dll)
+  endif()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${CMAKE_SOURCE_DIR}/src/win32/resources/version.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()
+
 add_subdirectory(src/mouse)
 add_subdirectory(src/win32)
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench/windows)
 
-# The zip a user unpacks and runs: the dist folder's files at the zip's root.
+# The packages: the zip a user unpacks and runs (the dist folder's files at its root), and the
+# per-user setup when Debian's nsis is there. Both carry the project's one version.
 install(FILES
   ${LUMARIN_DIST}/Lumarin.exe ${LUMARIN_DIST}/LumarinMouse.dll
   ${LUMARIN_DIST}/app.ico ${LUMARIN_DIST}/default.png ${LUMARIN_DIST}/crosshair.png
   DESTINATION .)
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME Lumarin)
-set(CPACK_PACKAGE_VERSION ${LUMARIN_PRODUCT_VERSION})
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-set(CPACK_PACKAGE_FILE_NAME Lumarin-${LUMARIN_PRODUCT_VERSION}-win64)
-include(CPack)
+include(${CMAKE_SOURCE_DIR}/packaging/packaging.cmake)

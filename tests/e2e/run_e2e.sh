@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs the end-to-end driver under Wine inside a private Xvfb, at a given screen DPI.
 #   run_e2e.sh DRIVER.exe DIST_FOLDER DPI [gtest arguments...]
+# A DRIVER ending in .sh is a bash script run with WINE, WINEPREFIX and DISPLAY set, given the
+# arguments after DPI.
 # Each run gets its own display and its own Wine prefix (copied from a booted base prefix kept
 # beside the driver), and both are always cleaned up, also on failure or interruption.
 set -euo pipefail
@@ -8,7 +10,8 @@ set -euo pipefail
 driver=$(readlink -f "$1"); dist=$(readlink -f "$2"); dpi=$3; shift 3
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
-work=$(dirname "$driver")
+# The booted base prefix is kept beside the driver, or in LUMARIN_E2E_WORK.
+work=${LUMARIN_E2E_WORK:-$(dirname "$driver")}
 base="$work/wineprefix-base"
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -59,4 +62,8 @@ done
 [ -n "$display" ] || { echo "no display for the end-to-end run" >&2; exit 1; }
 export DISPLAY="$display"
 
-LUMARIN_E2E_DPI=$dpi LUMARIN_DIST=$(winepath -w "$dist" 2>/dev/null) "$wine" "$driver" "$@"
+if [[ $driver == *.sh ]]; then
+  WINE=$wine bash ${LUMARIN_E2E_TRACE:+-x} "$driver" "$@"
+else
+  LUMARIN_E2E_DPI=$dpi LUMARIN_DIST=$(winepath -w "$dist" 2>/dev/null) "$wine" "$driver" "$@"
+fi

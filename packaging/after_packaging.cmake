@@ -1,0 +1,28 @@
+# Run by cpack after each generator: writes <package>.sha256 beside the package (in sha256sum's
+# form) and the package's winget manifests (version, installer, defaultLocale) with that hash.
+# The package is still in cpack's work folder; cpack copies it beside these files afterwards.
+set(folder ${CPACK_PACKAGE_DIRECTORY})
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+  get_filename_component(name ${package} NAME)
+  file(SHA256 ${package} hash)
+  file(WRITE ${folder}/${name}.sha256 "${hash}  ${name}\n")
+
+  set(LUMARIN_VERSION ${CPACK_PACKAGE_VERSION})
+  set(LUMARIN_PUBLISHER ${CPACK_PACKAGE_VENDOR})
+  set(LUMARIN_SHA256 ${hash})
+  set(LUMARIN_INSTALLER_URL "${CPACK_LUMARIN_DOWNLOAD_URL}/${name}")
+  set(LUMARIN_PRODUCT_CODE ${CPACK_PACKAGE_INSTALL_REGISTRY_KEY})
+  if(name MATCHES "-setup\\.exe$")
+    set(LUMARIN_PACKAGE_ID Huedisk.Lumarin)
+    set(installer installer_setup.yaml.in)
+  else()
+    set(LUMARIN_PACKAGE_ID Huedisk.Lumarin.Portable)
+    set(installer installer_portable.yaml.in)
+  endif()
+  set(out ${folder}/winget/${LUMARIN_PACKAGE_ID}/${LUMARIN_VERSION})
+  file(REMOVE_RECURSE ${out})
+  set(templates ${CPACK_LUMARIN_WINGET_TEMPLATES})
+  configure_file(${templates}/version.yaml.in ${out}/${LUMARIN_PACKAGE_ID}.yaml @ONLY)
+  configure_file(${templates}/${installer} ${out}/${LUMARIN_PACKAGE_ID}.installer.yaml @ONLY)
+  configure_file(${templates}/locale.yaml.in ${out}/${LUMARIN_PACKAGE_ID}.locale.en-US.yaml @ONLY)
+endforeach()
