@@ -4,7 +4,7 @@
 // topic: building and the window's own messages (main_window.cpp), the controls' events
 // (main_window_controls.cpp), the fields and swatches (main_window_fields.cpp), the message loop
 // and keys (main_window_loop.cpp), showing, activating and the pick timer
-// (main_window_visibility.cpp).
+// (main_window_visibility.cpp), the layout at the monitor's dpi (main_window_dpi.cpp).
 #include <windows.h>
 
 #include <array>
@@ -18,6 +18,9 @@
 namespace Lmr::win32 {
 
 inline constexpr wchar_t mainWindowClassName[] = L"LumarinMainWindow";
+inline constexpr DWORD mainWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
+inline constexpr DWORD mainWindowExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
 class MainWindow final : public MainWindowPort {
  public:
@@ -60,6 +63,7 @@ class MainWindow final : public MainWindowPort {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND control(ui::ControlId id) const;
   HICON icon() const { return icon_; }
+  HICON smallIcon() const { return smallIcon_; }
   int dpi() const { return dpi_; }
 
  private:
@@ -93,9 +97,13 @@ class MainWindow final : public MainWindowPort {
   void createControls();
   HWND createControl(const ui::ControlSpec& spec);
   HWND createNumericUpDown(const ui::ControlSpec& spec, const ui::Box& box);
-  ui::Box fittedBox(const ui::ControlSpec& spec) const;
   void applyStackingOrder();
-  void fitWindowToControls();
+
+  // The layout for the dpi of the monitor the window is on (main_window_dpi.cpp).
+  void makeFonts();
+  void takeGeometry();
+  void dpiChanged(WPARAM wParam, LPARAM lParam);
+  void layOutForDpi(int dpi, POINT topLeft);
   static void registerClasses(HINSTANCE instance);
 
   HINSTANCE instance_;
@@ -109,6 +117,8 @@ class MainWindow final : public MainWindowPort {
   std::array<Brush, 2> swatchBrushes_;
   HICON icon_ = nullptr;
   Icon ownedIcon_;
+  HICON smallIcon_ = nullptr;
+  Icon ownedSmallIcon_;
   bool upDownWired_ = false;
   int upDownValue_ = 7;
   std::array<HWND, 17> controls_{};

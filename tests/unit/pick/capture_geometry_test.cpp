@@ -71,8 +71,8 @@ TEST(CaptureBlit, CopiesOnlyThePartOfTheSquareOnTheScreen) {
   for (const Clip& c : cases) {
     const Lmr::RegionCapturePlan plan = Lmr::planRegionCapture(c.centre, 200, c.screen);
     EXPECT_EQ(plan.centre, c.centre);
-    EXPECT_EQ(plan.blit, c.blit) << c.centre.x << "," << c.centre.y;
-    EXPECT_FALSE(plan.blit.empty());
+    ASSERT_EQ(plan.blitCount, 1u);
+    EXPECT_EQ(plan.blits[0], c.blit) << c.centre.x << "," << c.centre.y;
   }
 }
 
@@ -89,7 +89,24 @@ TEST(RegionCapturePlan, CorrectsTheCentreBeforePlacingTheSquare) {
   const Lmr::RegionCapturePlan plan = Lmr::planRegionCapture({2000, 1200}, 200, singleScreen);
   EXPECT_EQ(plan.centre, (Point32{1920, 1080}));
   EXPECT_EQ(plan.square, (Rect32{1820, 980, 200, 200}));
-  EXPECT_EQ(plan.blit, (CaptureBlit{{1820, 980, 100, 100}, 0, 0}));
+  EXPECT_EQ(plan.blits[0], (CaptureBlit{{1820, 980, 100, 100}, 0, 0}));
+  EXPECT_FALSE(plan.oneCopyFillsSquare());
+}
+
+// A 1280 x 1024 monitor left of a 1024 x 768 primary: the virtual screen's corner below the
+// primary is on no monitor and is not copied.
+TEST(RegionCapturePlan, CopiesFromEachMonitorAndLeavesTheUncoveredCornerBlack) {
+  const Rect32 virtualScreen{-1280, 0, 2304, 1024};
+  const Rect32 monitors[] = {{0, 0, 1024, 768}, {-1280, 0, 1280, 1024}};
+  const auto plan = Lmr::planRegionCapture({0, 768}, 200, virtualScreen, monitors);
+  ASSERT_EQ(plan.blitCount, 2u);
+  EXPECT_EQ(plan.blits[0], (CaptureBlit{{0, 668, 100, 100}, 100, 0}));
+  EXPECT_EQ(plan.blits[1], (CaptureBlit{{-100, 668, 100, 200}, 0, 0}));
+  EXPECT_FALSE(plan.oneCopyFillsSquare());
+  const auto corner = Lmr::planRegionCapture({500, 900}, 200, virtualScreen, monitors);
+  EXPECT_EQ(corner.blitCount, 0u) << "all on no monitor: black, not a failure";
+  const auto inside = Lmr::planRegionCapture({-640, 500}, 200, virtualScreen, monitors);
+  EXPECT_TRUE(inside.oneCopyFillsSquare());
 }
 
 }  // namespace

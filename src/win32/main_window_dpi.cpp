@@ -1,0 +1,63 @@
+// The main window at the dpi of the monitor it is on: laid out from the layout table at start-up
+// and again, the same way, whenever the system moves it to a monitor of another dpi.
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "ui/dpi_layout.h"
+#include "win32/control_ids.h"
+#include "win32/dpi_awareness.h"
+#include "win32/fonts.h"
+
+namespace Lmr::win32 {
+
+void MainWindow::makeFonts() {
+  dialogFont_ = systemMessageFont(dpi_);
+  upDownFont_ = pointSizeFont(L"Microsoft Sans Serif", 1125, dpi_);
+}
+
+// Every control's box, and the window's size: the client encloses the controls, framed for this
+// dpi and kept within the limits, which scale with it.
+void MainWindow::takeGeometry() {
+  const ui::MainWindowGeometry geometry =
+      ui::mainWindowGeometry(dpi_, [this](std::wstring_view text) { return textExtent(dialogFont_.get(), text); });
+  boxes_ = geometry.boxes;
+  const ui::Size frame = frameAround(geometry.client, mainWindowStyle, mainWindowExStyle, dpi_);
+  windowSize_ = {std::clamp(frame.width, geometry.minimum.width, geometry.maximum.width),
+                 std::clamp(frame.height, geometry.minimum.height, geometry.maximum.height)};
+}
+
+// The system suggests where the window goes; its size is ours, from the layout at the new dpi.
+// A dpi of 0 or an empty rectangle says nothing usable and leaves the window as it is.
+void MainWindow::dpiChanged(WPARAM wParam, LPARAM lParam) {
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  if (!suggested) return;
+  const std::optional<ui::DpiMove> move = ui::dpiMoveFrom(
+      LOWORD(wParam), {suggested->left, suggested->top, suggested->right - suggested->left,
+                       suggested->bottom - suggested->top});
+  if (!move) return;
+  layOutForDpi(move->dpi, {move->topLeft.x, move->topLeft.y});
+  if (handlers_) handlers_->Lumarin_DpiChanged();
+}
+
+void MainWindow::layOutForDpi(int dpi, POINT topLeft) {
+  dpi_ = dpi;
+  makeFonts();
+  takeGeometry();
+  for (const auto& spec : ui::mainWindowControls()) {
+    HWND field = control(spec.id);
+    const ui::Box& box = boxes_[controlIndex(spec.id)];
+    SetWindowPos(field, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const HFONT font = spec.kind == ui::ControlKind::NumericUpDown ? upDownFont_.get() : dialogFont_.get();
+    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (spec.kind == ui::ControlKind::NumericUpDown)  // the arrows take their place beside it again
+      SendDlgItemMessageW(window_, upDownArrowsId, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field), 0);
+  }
+  SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, windowSize_.width, windowSize_.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+}  // namespace Lmr::win32
