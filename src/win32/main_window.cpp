@@ -50,7 +50,7 @@ void MainWindow::buildControls(MainWindowEvents& handlers) {
   takeGeometry();
   createControls();
   applyStackingOrder();
-  SetWindowPos(window_, nullptr, 0, 0, windowSize_.width, windowSize_.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  placeWindow(std::nullopt);
 }
 
 void MainWindow::createWindow() {

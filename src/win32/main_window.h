@@ -102,6 +102,8 @@ class MainWindow final : public MainWindowPort {
   // The layout for the dpi of the monitor the window is on (main_window_dpi.cpp).
   void makeFonts();
   void takeGeometry();
+  ui::Size withinLimits(ui::Size windowSize) const;
+  void placeWindow(std::optional<POINT> topLeft);
   void dpiChanged(WPARAM wParam, LPARAM lParam);
   void layOutForDpi(int dpi, POINT topLeft);
   static void registerClasses(HINSTANCE instance);
@@ -126,6 +128,7 @@ class MainWindow final : public MainWindowPort {
   std::array<std::optional<std::wstring>, 17> shownTexts_{};  // as last read, until a field changes
   HWND hoveredControl_ = nullptr;
   ui::Size windowSize_{};
+  ui::Size client_{}, minimum_{}, maximum_{};  // of the layout at dpi_
   bool closingByUser_ = false;  // the close comes from the title bar, the system menu or Alt+F4
 };
 

@@ -24,9 +24,31 @@ void MainWindow::takeGeometry() {
   const ui::MainWindowGeometry geometry =
       ui::mainWindowGeometry(dpi_, [this](std::wstring_view text) { return textExtent(dialogFont_.get(), text); });
   boxes_ = geometry.boxes;
-  const ui::Size frame = frameAround(geometry.client, mainWindowStyle, mainWindowExStyle, dpi_);
-  windowSize_ = {std::clamp(frame.width, geometry.minimum.width, geometry.maximum.width),
-                 std::clamp(frame.height, geometry.minimum.height, geometry.maximum.height)};
+  client_ = geometry.client;
+  minimum_ = geometry.minimum;
+  maximum_ = geometry.maximum;
+  windowSize_ = withinLimits(frameAround(client_, mainWindowStyle, mainWindowExStyle, dpi_));
+}
+
+ui::Size MainWindow::withinLimits(ui::Size size) const {
+  return {std::clamp(size.width, minimum_.width, maximum_.width),
+          std::clamp(size.height, minimum_.height, maximum_.height)};
+}
+
+// Sized so that the client area encloses the layout. Where the frame the system draws is not the
+// one it reports for this dpi (Wine draws every frame at the system's dpi), the size is corrected
+// by what the client area came out short or over.
+void MainWindow::placeWindow(std::optional<POINT> topLeft) {
+  const UINT keep = SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE);
+  const POINT at = topLeft.value_or(POINT{});
+  SetWindowPos(window_, nullptr, at.x, at.y, windowSize_.width, windowSize_.height, keep);
+  RECT client{};
+  GetClientRect(window_, &client);
+  const ui::Size corrected = withinLimits(
+      {windowSize_.width + client_.width - client.right, windowSize_.height + client_.height - client.bottom});
+  if (corrected == windowSize_) return;
+  windowSize_ = corrected;
+  SetWindowPos(window_, nullptr, 0, 0, windowSize_.width, windowSize_.height, keep | SWP_NOMOVE);
 }
 
 // The system suggests where the window goes; its size is ours, from the layout at the new dpi.
@@ -55,8 +77,7 @@ void MainWindow::layOutForDpi(int dpi, POINT topLeft) {
     if (spec.kind == ui::ControlKind::NumericUpDown)  // the arrows take their place beside it again
       SendDlgItemMessageW(window_, upDownArrowsId, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field), 0);
   }
-  SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, windowSize_.width, windowSize_.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  placeWindow(topLeft);
   InvalidateRect(window_, nullptr, TRUE);
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "harness.h"
 #include "ui/main_window_layout.h"
@@ -42,9 +43,8 @@ class MainWindowOnScreen : public testing::Test {
   void SetUp() override { ASSERT_NE(window, nullptr); }
 
   static HWND control(ControlId id) { return GetDlgItem(window, static_cast<int>(id)); }
-  static Lmr::ui::Box expectedBox(ControlId id) {
-    return Lmr::ui::scaleToDpi(Lmr::ui::controlSpec(id).design, screenDpi());
-  }
+  // Every control's box, and the client area, as the layout table puts them at `dpi`.
+  static void expectLayoutAt(int dpi);
   static Lmr::ui::Box boxOf(RECT r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
   static ScratchFolder* folder;
@@ -61,7 +61,51 @@ TEST_F(MainWindowOnScreen, RunsAtTheDpiTheRunAskedFor) {
   EXPECT_EQ(screenDpi(), _wtoi(asked));
 }
 
-TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) {
+TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) { expectLayoutAt(screenDpi()); }
+
+// Sent to another dpi (as on arriving at a monitor of a lower dpi) and back: laid out each time
+// as a start at that dpi, at the suggested corner; nothing usable (dpi 0, an empty rectangle)
+// leaves the window as it is.
+TEST_F(MainWindowOnScreen, ADpiChangeLaysTheWindowOutAsAStartAtThatDpi) {
+  const int startDpi = screenDpi(), otherDpi = startDpi > 96 ? 96 : 144;
+  RECT start{};
+  GetWindowRect(window, &start);
+  const auto controlsNow = [] {
+    std::vector<RECT> rects;
+    for (const auto& spec : Lmr::ui::mainWindowControls()) rects.push_back(childRect(control(spec.id)));
+    return rects;
+  };
+  const std::vector<RECT> startControls = controlsNow();
+  const POINT away{start.left + 40, start.top + 30};
+  ASSERT_TRUE(deliverDpiChange(window, otherDpi, 100, away));
+  expectLayoutAt(otherDpi);
+  RECT moved{};
+  GetWindowRect(window, &moved);
+  EXPECT_EQ(moved.left, away.x);
+  EXPECT_EQ(moved.top, away.y);
+  EXPECT_LT(moved.right - moved.left, start.right - start.left) << "sized for the lower dpi, not the suggestion";
+
+  ASSERT_TRUE(deliverDpiChange(window, 0, 100, {start.left, start.top}));
+  ASSERT_TRUE(deliverDpiChange(window, startDpi, 0, {start.left, start.top}));
+  RECT unchanged{};
+  GetWindowRect(window, &unchanged);
+  EXPECT_TRUE(EqualRect(&unchanged, &moved));
+
+  ASSERT_TRUE(deliverDpiChange(window, startDpi, 100, {start.left, start.top}));
+  RECT back{};
+  GetWindowRect(window, &back);
+  EXPECT_TRUE(EqualRect(&back, &start));
+  const std::vector<RECT> backControls = controlsNow();
+  for (std::size_t i = 0; i < backControls.size(); ++i)
+    EXPECT_TRUE(EqualRect(&backControls[i], &startControls[i])) << Lmr::ui::mainWindowControls()[i].name;
+  expectLayoutAt(startDpi);
+}
+
+void MainWindowOnScreen::expectLayoutAt(int dpi) {
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, Lmr::ui::scaleToDpi(300, dpi) + Lmr::ui::scaleToDpi(4, dpi));
+  EXPECT_EQ(client.bottom, Lmr::ui::scaleToDpi(538, dpi) + Lmr::ui::scaleToDpi(4, dpi));
   for (const auto& spec : Lmr::ui::mainWindowControls()) {
     HWND child = control(spec.id);
     ASSERT_NE(child, nullptr) << spec.name;
@@ -71,7 +115,7 @@ TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) {
       const RECT arrows = childRect(GetDlgItem(window, upDownArrowsId));
       UnionRect(&rect, &rect, &arrows);
     }
-    const Lmr::ui::Box expected = expectedBox(spec.id), actual = boxOf(rect);
+    const Lmr::ui::Box expected = Lmr::ui::scaleToDpi(spec.design, dpi), actual = boxOf(rect);
     if (spec.kind == ControlKind::Label) {
       EXPECT_EQ(actual.x, expected.x) << spec.name;
       EXPECT_EQ(actual.y, expected.y) << spec.name;
