@@ -59,6 +59,13 @@ TEST_F(MainWindowOnScreen, RunsAtTheDpiTheRunAskedFor) {
   const wchar_t* asked = _wgetenv(L"LUMARIN_E2E_DPI");
   ASSERT_NE(asked, nullptr);
   EXPECT_EQ(screenDpi(), _wtoi(asked));
+  const wchar_t* monitors = _wgetenv(L"LUMARIN_E2E_MONITORS");
+  if (monitors && _wtoi(monitors) == 2) {  // the left one at negative coordinates
+    const auto left = leftMonitor();
+    ASSERT_TRUE(left.has_value());
+    EXPECT_EQ(left->x, -1280);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 2304);
+  }
 }
 
 TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) { expectLayoutAt(screenDpi()); }
