@@ -9,10 +9,18 @@ Function user32Function(const char* name) {
 }
 
 // shcore holds the per-monitor awareness of Windows 8.1 up to 1607; it comes from the system
-// folder only.
+// folder only, by its full path there.
+HMODULE loadShcore() {
+  wchar_t path[MAX_PATH + 16] = {};
+  const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  wcscat_s(path, L"\\shcore.dll");
+  return LoadLibraryExW(path, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 template <class Function>
 Function shcoreFunction(const char* name) {
-  static HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  static HMODULE shcore = loadShcore();
   return shcore ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(shcore, name))) : nullptr;
 }
 
