@@ -73,6 +73,14 @@ TEST_F(MagnifierUpdate, CapturesRendersPresentsThenShowsTheColour) {
   EXPECT_EQ(fake.texts[ControlId::out_hex], Lmr::hexText(expected));
 }
 
+TEST_F(MagnifierUpdate, ADpiChangePlacesTheViewInTheResizedPanelAndShowsItThere) {
+  fake.panelWidth = 598;  // at 288 dpi
+  magnifier.dpiChanged();
+  EXPECT_EQ(magnifier.dpi_draw_x(), 199);
+  EXPECT_EQ(fake.calls, (Calls{"draw last view"}));
+  EXPECT_EQ(fake.drawnOffset, 199);
+}
+
 TEST_F(MagnifierUpdate, ThePickedColourIsOpaqueWhateverTheFourthByteHolds) {
   captured(h, h) = 0x00A1B2C3;
   magnifier.updatePickPreview();
