@@ -240,32 +240,19 @@ bool pointerTo(int x, int y) {
 }
 
 std::optional<POINT> leftMonitor() {
-  POINT corner{GetSystemMetrics(SM_XVIRTUALSCREEN), 0};
-  if (corner.x >= 0) return std::nullopt;
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetMonitorInfoW(MonitorFromPoint(corner, MONITOR_DEFAULTTONEAREST), &info)) return std::nullopt;
-  return POINT{info.rcMonitor.left, info.rcMonitor.top};
+  const POINT corner{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
+  return corner.x < 0 ? std::optional(corner) : std::nullopt;
 }
 
 bool deliverDpiChange(HWND window, WPARAM dpi, int width, POINT at) {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring library(path, length);
-  library = library.substr(0, library.find_last_of(L'\\') + 1) + L"dpi_change_hook.dll";
-  static HMODULE hookLibrary = LoadLibraryW(library.c_str());
-  const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hookLibrary, "dpiChangeHook")));
-  if (!hook) return false;
-  HHOOK installed = SetWindowsHookExW(WH_GETMESSAGE, hook, hookLibrary, GetWindowThreadProcessId(window, nullptr));
-  if (!installed) return false;
-  const UINT request = RegisterWindowMessageW(L"LumarinE2eDpiChange");
-  // The hook counts the changes it delivered in a property of the window.
-  const auto delivered = [&] { return reinterpret_cast<std::uintptr_t>(GetPropW(window, L"LumarinE2eDpiChanges")); };
-  const auto before = delivered();
-  PostMessageW(window, request, MAKEWPARAM(dpi, width), MAKELPARAM(at.x, at.y));
-  const bool handled = pollUntil([&] { return delivered() != before; }, 5s);
-  UnhookWindowsHookEx(installed);
-  pumpMessagesFor(100ms);
+  static HMODULE library = LoadLibraryW(L"dpi_change_hook.dll");  // beside the driver
+  const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "dpiChangeHook")));
+  HHOOK installed = hook ? SetWindowsHookExW(WH_GETMESSAGE, hook, library, GetWindowThreadProcessId(window, nullptr)) : nullptr;
+  const auto delivered = [&] { return GetPropW(window, L"LumarinE2eDpiChanges"); };
+  const HANDLE before = delivered();
+  PostMessageW(window, RegisterWindowMessageW(L"LumarinE2eDpiChange"), MAKEWPARAM(dpi, width), MAKELPARAM(at.x, at.y));
+  const bool handled = installed && pollUntil([&] { return delivered() != before; }, 5s);
+  if (installed) UnhookWindowsHookEx(installed);
   return handled;
 }
 

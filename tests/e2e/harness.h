@@ -89,13 +89,10 @@ std::vector<std::uint32_t> screenPixels(const RECT& screenRect);
 // the program's mouse monitor and the windows under the pointer see real input. False when
 // xdotool could not be run.
 bool realPointer(const std::wstring& xdotoolArguments);
-// (x, y) in virtual-screen coordinates; the X screen starts at the virtual screen's top-left.
-bool pointerTo(int x, int y);
-// The top-left corner of a monitor left of the primary one, when the run has one.
+bool pointerTo(int x, int y);  // in virtual-screen coordinates
+// The virtual screen's top-left corner when a monitor lies left of the primary one.
 std::optional<POINT> leftMonitor();
-// WM_DPICHANGED delivered as the system does, inside the program's process with the suggested
-// rectangle (width x width at `at`; empty with width 0) in its memory, through a hook library of
-// the driver's that the system loads there. Waits until the program has handled it.
+// WM_DPICHANGED sent inside the program's process by a hook library the system loads there.
 bool deliverDpiChange(HWND window, WPARAM dpi, int width, POINT at);
 
 // The clipboard's text as the Linux side sees it (xclip), so a copy is checked outside Wine.

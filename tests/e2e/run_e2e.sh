@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Runs the end-to-end driver under Wine inside a private Xvfb, at a given screen DPI.
 #   run_e2e.sh DRIVER.exe DIST_FOLDER DPI [gtest arguments...]
-# With LUMARIN_E2E_MONITORS=2 the screen is two monitors side by side: a 1280 x 1024 one left of
-# the primary 1024 x 768 one, so the left one lies at negative coordinates and the virtual screen
-# has a corner (below the primary) that no monitor covers.
+# LUMARIN_E2E_MONITORS=2: one wide X screen split into two monitors that Wine reads through
+# Xinerama, the second (1024 x 768) primary, so the first (1280 x 1024) lies at negative x.
 # Each run gets its own display and its own Wine prefix (copied from a booted base prefix kept
 # beside the driver), and both are always cleaned up, also on failure or interruption.
 set -euo pipefail
@@ -44,11 +43,8 @@ export WINEPREFIX="$prefix"
 
 # The DPI must be in place before the Wine session starts.
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-screen=1280x1024x24
-if [ "${LUMARIN_E2E_MONITORS:-1}" = 2 ]; then
-  # One wide X screen split into two monitors, which Wine reads through Xinerama; the second is
-  # the primary.
-  screen=2304x1024x24
+screen=$([ "${LUMARIN_E2E_MONITORS:-1}" = 2 ] && echo 2304x1024x24 || echo 1280x1024x24)
+if [ "$screen" = 2304x1024x24 ]; then
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v PrimaryMonitor /t REG_SZ /d 1 /f >/dev/null 2>&1
 fi
@@ -69,9 +65,6 @@ for n in $(seq 90 140); do
 done
 [ -n "$display" ] || { echo "no display for the end-to-end run" >&2; exit 1; }
 export DISPLAY="$display"
-if [ "${LUMARIN_E2E_MONITORS:-1}" = 2 ]; then
-  xrandr --setmonitor L 1280/325x1024/260+0+0 screen
-  xrandr --setmonitor R 1024/260x768/195+1280+0 none
-fi
+[ "$screen" = 1280x1024x24 ] || { xrandr --setmonitor L 1280/325x1024/260+0+0 screen && xrandr --setmonitor R 1024/260x768/195+1280+0 none; }
 
 LUMARIN_E2E_DPI=$dpi LUMARIN_DIST=$(winepath -w "$dist" 2>/dev/null) "$wine" "$driver" "$@"

@@ -56,11 +56,9 @@ class Snapshot : public testing::Test {
 };
 
 TEST_F(Snapshot, TheFrozenPictureIsWhatIsPickedAndAPressOnItPicks) {
-  // A second pattern on a monitor left of the primary, where the run has one.
-  PatternWindow leftPattern;
+  PatternWindow leftPattern;  // on a monitor left of the primary, where the run has one
   const auto left = leftMonitor();
-  const POINT leftPlace = left ? POINT{left->x + 40, left->y + 60} : POINT{};
-  if (left) ASSERT_TRUE(leftPattern.show(firstPattern, leftPlace.x, leftPlace.y));
+  if (left) ASSERT_TRUE(leftPattern.show(firstPattern, left->x + 40, left->y + 60));
   session().pressKey(VK_RETURN);
   ASSERT_TRUE(session().pickingBecomes(true));
   HWND snapshot = nullptr;
@@ -70,11 +68,9 @@ TEST_F(Snapshot, TheFrozenPictureIsWhatIsPickedAndAPressOnItPicks) {
   session().pattern().repaint(secondPattern);  // the screen changes under the picture
   ASSERT_TRUE(pointerTo(30, 40));
   EXPECT_TRUE(session().hexShows(patternAt(30, 40, firstPattern))) << session().text(ControlId::out_hex);
-  if (left) {  // the picture covers that monitor too, pixel for pixel
-    leftPattern.repaint(secondPattern);
-    ASSERT_TRUE(pointerTo(leftPlace.x + 70, leftPlace.y + 20));
-    EXPECT_TRUE(session().hexShows(patternAt(70, 20, firstPattern))) << session().text(ControlId::out_hex);
-  }
+  if (left) leftPattern.repaint(secondPattern);  // the picture covers that monitor too
+  if (left) ASSERT_TRUE(pointerTo(left->x + 40 + 70, left->y + 60 + 20));
+  if (left) EXPECT_TRUE(session().hexShows(patternAt(70, 20, firstPattern))) << session().text(ControlId::out_hex);
 
   // A window over it and away: Wine restores what was under it by itself. A repaint the window
   // system asks for (as after a display or theme change): the window must draw the picture again.

@@ -76,9 +76,7 @@ TEST_F(MagnifierUpdate, CapturesRendersPresentsThenShowsTheColour) {
 TEST_F(MagnifierUpdate, ADpiChangePlacesTheViewInTheResizedPanelAndShowsItThere) {
   fake.panelWidth = 598;  // at 288 dpi
   magnifier.dpiChanged();
-  EXPECT_EQ(magnifier.dpi_draw_x(), 199);
-  EXPECT_EQ(fake.calls, (Calls{"draw last view"}));
-  EXPECT_EQ(fake.drawnOffset, 199);
+  EXPECT_EQ(std::tuple(magnifier.dpi_draw_x(), fake.drawnOffset, fake.calls), std::tuple(199, 199, Calls{"draw last view"}));
 }
 
 TEST_F(MagnifierUpdate, ThePickedColourIsOpaqueWhateverTheFourthByteHolds) {

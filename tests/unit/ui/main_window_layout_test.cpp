@@ -61,67 +61,49 @@ TEST(MainWindowLayout, ClientAreaEnclosesControlsWithTheirMargins) {
   EXPECT_EQ(enclosingClientSize(boxes, hasMargin, controlMargin), (Size{304, 542}));
 }
 
-// A system that answers each way of declaring the awareness as told, and records the asking.
+// Answers each way as told (T taken, R refused, S set already) and notes what was asked.
 struct FakeDpiSystem final : Lmr::DpiAwarenessPort {
-  std::vector<Lmr::DpiStep> answers;  // V2, per monitor, system
-  std::vector<int> asked;
-  Lmr::DpiStep answer(int way) { asked.push_back(way); return answers[static_cast<std::size_t>(way)]; }
+  std::string answers, asked;
+  Lmr::DpiStep answer(std::size_t way) {
+    asked += answers[way];
+    return answers[way] == 'T' ? Lmr::DpiStep::Taken : answers[way] == 'R' ? Lmr::DpiStep::Refused : Lmr::DpiStep::AlreadySet;
+  }
   Lmr::DpiStep setPerMonitorV2() override { return answer(0); }
   Lmr::DpiStep setPerMonitor() override { return answer(1); }
   Lmr::DpiStep setSystemAware() override { return answer(2); }
   Lmr::DpiAwareness current() override { return Lmr::DpiAwareness::PerMonitor; }
 };
 
+// Windows 10 1703 on, Wine 8 and Windows 8.1 to 1607, Windows 7, none, set by the manifest.
 TEST(DpiAwareness, EachRefusalLeadsToTheNextWayAndASetAwarenessStays) {
   using A = Lmr::DpiAwareness;
-  constexpr auto T = Lmr::DpiStep::Taken, R = Lmr::DpiStep::Refused, S = Lmr::DpiStep::AlreadySet;
-  const struct { std::vector<Lmr::DpiStep> answers; A result; std::vector<int> asked; } cases[] = {
-      {{T, T, T}, A::PerMonitorV2, {0}},     // Windows 10 1703 and later
-      {{R, T, T}, A::PerMonitor, {0, 1}},    // Wine 8, Windows 8.1 to 10 1607
-      {{R, R, T}, A::System, {0, 1, 2}},     // Windows 7
-      {{R, R, R}, A::Unaware, {0, 1, 2}},
-      {{S, T, T}, A::PerMonitor, {0}},       // the manifest set it: what the system reports
-      {{R, S, T}, A::PerMonitor, {0, 1}},
-  };
-  for (const auto& c : cases) {
+  const std::tuple<std::string, A, std::string> cases[] = {{"TTT", A::PerMonitorV2, "T"}, {"RTT", A::PerMonitor, "RT"},
+      {"RRT", A::System, "RRT"}, {"RRR", A::Unaware, "RRR"}, {"STT", A::PerMonitor, "S"}, {"RST", A::PerMonitor, "RS"}};
+  for (const auto& [answers, result, asked] : cases) {
     FakeDpiSystem system;
-    system.answers = c.answers;
-    EXPECT_EQ(becomeDpiAware(system), c.result);
-    EXPECT_EQ(system.asked, c.asked);
+    system.answers = answers;
+    EXPECT_EQ(becomeDpiAware(system), result) << answers;
+    EXPECT_EQ(system.asked, asked);
   }
 }
 
-TEST(DpiLayout, AWindowMovedToAMonitorTakesTheSuggestedCornerAndAUsableDpi) {
-  const struct { long long dpi; Box suggested; std::optional<DpiMove> move; } cases[] = {
-      {96, {-1280, 40, 209, 374}, DpiMove{96, {-1280, 40}}},
-      {144, {100, 50, 1, 1}, DpiMove{144, {100, 50}}},
-      {0, {0, 0, 300, 500}, std::nullopt},          // no dpi to go by
-      {-96, {0, 0, 300, 500}, std::nullopt},
-      {65535, {0, 0, 300, 500}, DpiMove{480, {0, 0}}},  // clamped
-      {24, {7, 8, 300, 500}, DpiMove{96, {7, 8}}},
-      {120, {10, 10, 0, 500}, std::nullopt},        // an empty rectangle
-      {120, {10, 10, 300, -5}, std::nullopt},
-  };
-  for (const auto& c : cases) EXPECT_EQ(dpiMoveFrom(c.dpi, c.suggested), c.move) << c.dpi;
-}
-
-// Laid out at start-up or after a move to a monitor of that dpi, the window is the same, since
-// both come from one function of the dpi alone; here are its figures.
-TEST(DpiLayout, EveryDpiGivesTheScaledTableLabelsFittedAndLimitsScaled) {
-  const struct { int dpi; Box pickZoom; Size client, minimum; } cases[] = {
+TEST(DpiLayout, AMoveTakesTheCornerAndAUsableDpiAndLaysOutAsAStartAtThatDpi) {
+  const std::tuple<long long, Box, std::optional<DpiMove>> cases[] = {
+      {96, {-1280, 40, 209, 374}, DpiMove{96, {-1280, 40}}}, {0, {0, 0, 300, 500}, std::nullopt},
+      {65535, {0, 0, 300, 500}, DpiMove{480, {0, 0}}}, {24, {7, 8, 1, 1}, DpiMove{96, {7, 8}}},
+      {120, {10, 10, 0, 500}, std::nullopt}, {-96, {10, 10, 300, 500}, std::nullopt}};
+  for (const auto& [dpi, suggested, move] : cases) EXPECT_EQ(dpiMoveFrom(dpi, suggested), move) << dpi;
+  // Start-up and the move lay out through one function of the dpi alone: its figures.
+  const std::tuple<int, Box, Size, Size> layouts[] = {
       {96, {0, 92, 199, 199}, {203, 362}, {209, 374}},   {120, {0, 115, 249, 249}, {253, 451}, {261, 468}},
       {144, {0, 138, 299, 299}, {304, 542}, {313, 561}}, {168, {0, 161, 349, 349}, {355, 633}, {365, 655}},
-      {192, {0, 184, 399, 399}, {405, 722}, {417, 748}}, {288, {0, 276, 598, 598}, {608, 1084}, {626, 1122}},
-  };
-  for (const auto& c : cases) {
-    const auto geometry = mainWindowGeometry(c.dpi, [&](std::wstring_view text) {
-      return Size{static_cast<int>(text.size()) * c.dpi / 12, c.dpi / 8};
-    });
-    EXPECT_EQ(geometry.boxes[9], c.pickZoom) << c.dpi;
-    EXPECT_EQ(geometry.boxes[0], (Box{scaleToDpi(18, c.dpi), scaleToDpi(20, c.dpi), 5 * c.dpi / 12, c.dpi / 8}));
-    EXPECT_EQ(geometry.client, c.client) << c.dpi;
-    EXPECT_EQ(geometry.minimum, c.minimum) << c.dpi;
-    EXPECT_EQ(geometry.maximum, scaleToDpi(maximumWindowSize, c.dpi));
+      {192, {0, 184, 399, 399}, {405, 722}, {417, 748}}, {288, {0, 276, 598, 598}, {608, 1084}, {626, 1122}}};
+  for (const auto& [dpi, pickZoom, client, minimum] : layouts) {
+    const auto geometry = mainWindowGeometry(dpi, [d = dpi](std::wstring_view text) { return Size{int(text.size()) * d / 12, d / 8}; });
+    EXPECT_EQ(geometry.boxes[9], pickZoom);
+    EXPECT_EQ(geometry.boxes[0], (Box{scaleToDpi(18, dpi), scaleToDpi(20, dpi), 5 * dpi / 12, dpi / 8})) << "label1 fitted";
+    EXPECT_EQ(geometry.client, client);
+    EXPECT_EQ(std::pair(geometry.minimum, geometry.maximum), std::pair(minimum, scaleToDpi(maximumWindowSize, dpi)));
   }
 }
 
