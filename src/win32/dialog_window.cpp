@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "ui/dpi_layout.h"
 #include "win32/dpi_awareness.h"
 #include "win32/fonts.h"
 #include "win32/window_routing.h"
@@ -59,12 +58,7 @@ LRESULT DialogWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (wParam) layOutForDpi(ui::usableDpi(dpiOfWindow(window_)).value_or(dpi_), std::nullopt);
       return dialogMessage(message, wParam, lParam);
     case WM_DPICHANGED:
-      if (const auto* suggested = reinterpret_cast<const RECT*>(lParam)) {
-        const auto move = ui::dpiMoveFrom(LOWORD(wParam), {suggested->left, suggested->top,
-                                                           suggested->right - suggested->left,
-                                                           suggested->bottom - suggested->top});
-        if (move) layOutForDpi(move->dpi, POINT{move->topLeft.x, move->topLeft.y});
-      }
+      if (const auto move = dpiMoveOf(wParam, lParam)) layOutForDpi(move->dpi, POINT{move->topLeft.x, move->topLeft.y});
       return 0;
     default:
       return dialogMessage(message, wParam, lParam);

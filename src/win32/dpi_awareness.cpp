@@ -78,6 +78,13 @@ int dpiOfWindow(HWND window) {
   return dpi > 0 ? static_cast<int>(dpi) : systemDpi();
 }
 
+std::optional<ui::DpiMove> dpiMoveOf(WPARAM wParam, LPARAM lParam) {
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  if (!suggested) return std::nullopt;
+  return ui::dpiMoveFrom(LOWORD(wParam), {suggested->left, suggested->top, suggested->right - suggested->left,
+                                          suggested->bottom - suggested->top});
+}
+
 ui::Size frameAround(ui::Size client, DWORD style, DWORD exStyle, int dpi) {
   static const auto adjustForDpi = user32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
   RECT frame{0, 0, client.width, client.height};

@@ -3,8 +3,10 @@
 // on, and one binary runs on all of them.
 #include <windows.h>
 
+#include <optional>
+
 #include "ports/dpi_awareness_port.h"
-#include "ui/main_window_layout.h"
+#include "ui/dpi_layout.h"
 
 namespace Lmr::win32 {
 
@@ -20,6 +22,8 @@ class DpiAwarenessSetter final : public DpiAwarenessPort {
 int dpiOfWindow(HWND window);
 // The dpi the system started the session with (what the tray and the icons are sized for).
 int systemDpi();
+// What a WM_DPICHANGED asks: the new dpi and the suggested rectangle's corner; none when unusable.
+std::optional<ui::DpiMove> dpiMoveOf(WPARAM wParam, LPARAM lParam);
 // The outer size of a window with a client area of `client`, its frame drawn for `dpi`.
 ui::Size frameAround(ui::Size client, DWORD style, DWORD exStyle, int dpi);
 

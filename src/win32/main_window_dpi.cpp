@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "ui/dpi_layout.h"
 #include "win32/control_ids.h"
 #include "win32/dpi_awareness.h"
 #include "win32/fonts.h"
@@ -54,11 +53,7 @@ void MainWindow::placeWindow(std::optional<POINT> topLeft) {
 // The system suggests where the window goes; its size is ours, from the layout at the new dpi.
 // A dpi of 0 or an empty rectangle says nothing usable and leaves the window as it is.
 void MainWindow::dpiChanged(WPARAM wParam, LPARAM lParam) {
-  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-  if (!suggested) return;
-  const std::optional<ui::DpiMove> move = ui::dpiMoveFrom(
-      LOWORD(wParam), {suggested->left, suggested->top, suggested->right - suggested->left,
-                       suggested->bottom - suggested->top});
+  const std::optional<ui::DpiMove> move = dpiMoveOf(wParam, lParam);
   if (!move) return;
   layOutForDpi(move->dpi, {move->topLeft.x, move->topLeft.y});
   if (handlers_) handlers_->Lumarin_DpiChanged();
