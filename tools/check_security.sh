@@ -13,7 +13,7 @@ objdump=$(command -v x86_64-w64-mingw32-objdump || command -v objdump)
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-system_libraries='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|gdiplus|msvcrt|ntdll|oleacc|ole32|oleaut32)\.dll$'
+system_libraries='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|gdiplus|shcore|msvcrt|ntdll|oleacc|ole32|oleaut32)\.dll$'
 own_library='^lumarinmouse\.dll$'
 
 # "LIBRARY function" per imported function.
@@ -44,9 +44,11 @@ registry=$(imports_of "$dist/Lumarin.exe" | awk '$1 == "advapi32.dll" {print $2}
 [[ $(imports_of "$dist/Lumarin.exe") == *" SetDefaultDllDirectories"* ]] ||
   fail "Lumarin.exe does not keep later library loads to the system folder"
 
-# Sources: every library load takes a path made in the program folder, never a literal name.
+# Sources: every library load takes a path made in the program folder, or is a system library
+# looked for in the system folder only, never through the search path.
 while IFS= read -r call; do
-  [[ $call == *pathInProgramFolder* ]] || fail "a library load not by its full path: $call"
+  [[ $call == *pathInProgramFolder* || $call == *LOAD_LIBRARY_SEARCH_SYSTEM32* ]] ||
+    fail "a library load not by its full path: $call"
 done < <(grep -rnE '\bLoadLibrary(Ex)?[AW]?\s*\(' "$src" | grep -v '^\S*:\s*//' || true)
 # Registry calls only in the settings store, and only on its key.
 while IFS= read -r call; do

@@ -49,6 +49,7 @@ class Lumarin final : public MainWindowEvents {
   bool Lumarin_FormClosing(CloseReason reason) override { return windowLife_.Lumarin_FormClosing(reason); }
   void Lumarin_Resize() override { windowLife_.Lumarin_Resize(); }
   void Lumarin_Move() override { pickMode_.Lumarin_Move(); }
+  void Lumarin_DpiChanged() override { magnifier_.dpiChanged(); }
   bool ProcessCmdKey(std::uint32_t message, std::int32_t keyData) override;
   void btn_pick_MouseDown() override { pickMode_.btn_pick_MouseDown(); }
   void btn_pick_MouseUp() override { pickMode_.btn_pick_MouseUp(); }

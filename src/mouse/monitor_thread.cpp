@@ -76,7 +76,21 @@ void serveUntilStopped(HANDLE stopEvent, PointerTracker& tracker) {
   }
 }
 
+// The hook reports physical pixels; the cursor read must too, on every monitor whatever its
+// scale, so this thread is aware of each monitor's dpi whatever its host process declared: per
+// monitor (version 2), else per monitor. Systems without thread awareness go by the process's.
+void becomePerMonitorAware() {
+  using SetContextFn = HANDLE(WINAPI*)(HANDLE);
+  const auto set = reinterpret_cast<SetContextFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+  if (!set) return;
+  const auto perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4));
+  const auto perMonitor = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-3));
+  if (!set(perMonitorV2)) set(perMonitor);
+}
+
 void watchMouse(pt_type& record, HMODULE module, HANDLE stopEvent, HANDLE watchingEvent) {
+  becomePerMonitorAware();
   // Where the pointer cannot be read, the pick point stays where it is.
   ScreenPoint start{loadField(record.x), loadField(record.y)};
   readCursor(start);

@@ -50,10 +50,21 @@ CaptureBlit clipToScreen(const Rect32& square, const Rect32& screen) {
   return {source, saturate(columns.begin - square.X), saturate(rows.begin - square.Y)};
 }
 
-RegionCapturePlan planRegionCapture(Point32 requested, std::int32_t width, const Rect32& screen) {
-  const Point32 centre = correctCaptureCentre(requested, screen);
-  const Rect32 square = captureSquare(centre, width);
-  return {centre, square, clipToScreen(square, screen)};
+bool RegionCapturePlan::oneCopyFillsSquare() const {
+  return blitCount == 1 && blits[0].destX == 0 && blits[0].destY == 0 && blits[0].source.Width == square.Width &&
+         blits[0].source.Height == square.Height;
+}
+
+RegionCapturePlan planRegionCapture(Point32 requested, std::int32_t width, const Rect32& screen,
+                                    std::span<const Rect32> monitors) {
+  RegionCapturePlan plan{correctCaptureCentre(requested, screen), {}, {}, 0};
+  plan.square = captureSquare(plan.centre, width);
+  const std::span<const Rect32> sources = monitors.empty() ? std::span<const Rect32>(&screen, 1) : monitors;
+  for (const Rect32& monitor : sources) {
+    const CaptureBlit part = clipToScreen(plan.square, monitor);
+    if (!part.empty() && plan.blitCount < plan.blits.size()) plan.blits[plan.blitCount++] = part;
+  }
+  return plan;
 }
 
 }  // namespace Lmr

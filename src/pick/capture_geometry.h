@@ -1,7 +1,10 @@
 #pragma once
 // Where the region capture reads the screen: the pick point pulled back onto the virtual screen,
 // the square around it, and the part of that square the screen actually covers.
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "pick/view_geometry.h"
 
@@ -28,12 +31,22 @@ struct CaptureBlit {
 CaptureBlit clipToScreen(const Rect32& square, const Rect32& screen);
 
 // All a region capture needs: the corrected centre (to be written back to the pick point), the
-// square, and the part to copy from the screen; the rest of the square is filled black.
+// square, and the parts to copy, one from each monitor the square reaches. Parts of the virtual
+// screen that no monitor covers (beside a smaller monitor) are not copied: the system may refuse
+// a copy that reaches them, and it must not cost the whole square. They, and whatever lies off the
+// screen, stay black. With no monitors given, the virtual screen counts as one.
+inline constexpr std::size_t mostCaptureBlits = 8;  // more monitors under one square are left black
 struct RegionCapturePlan {
   Point32 centre;
   Rect32 square;
-  CaptureBlit blit;
+  std::array<CaptureBlit, mostCaptureBlits> blits{};
+  std::size_t blitCount = 0;
+
+  std::span<const CaptureBlit> parts() const { return {blits.data(), blitCount}; }
+  // One copy fills the square: nothing needs blackening first.
+  bool oneCopyFillsSquare() const;
 };
-RegionCapturePlan planRegionCapture(Point32 requested, std::int32_t width, const Rect32& screen);
+RegionCapturePlan planRegionCapture(Point32 requested, std::int32_t width, const Rect32& screen,
+                                    std::span<const Rect32> monitors = {});
 
 }  // namespace Lmr

@@ -31,6 +31,11 @@ void Magnifier::paintLastView() {
   if (ready_.bInitialized) surfaces_.drawLastView(dpi_draw_x_);
 }
 
+void Magnifier::dpiChanged() {
+  dpi_draw_x_ = dpiDrawX(window_.pickZoomWidth());
+  paintLastView();
+}
+
 void Magnifier::computeFishEye() {
   srows_ = Lmr::computeFishEye(fishEye_);
   sourceRect_.Width = viewWidth;

@@ -33,6 +33,8 @@ class Magnifier {
   void load(std::wstring_view idlePictureFile);
   // The last view drawn again, once loading has finished.
   void paintLastView();
+  // The panel has a new size: the view is placed in it again and shown there.
+  void dpiChanged();
 
   void updatePickPreview();
   void computeFishEye();

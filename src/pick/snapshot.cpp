@@ -13,7 +13,9 @@ constexpr int settleBeforeDrawingMs = 5;
 SnapshotMessage snapshotMessageAction(std::uint32_t message, std::uintptr_t wParam) {
   switch (message) {
     case createMessage:
-    case destroyMessage: return SnapshotMessage::Ignore;
+    case destroyMessage:
+    // The picture covers the virtual screen pixel for pixel on every monitor: nothing to resize.
+    case dpiChangedMessage: return SnapshotMessage::Ignore;
     case paintMessage: return SnapshotMessage::Repaint;
     case keyDownMessage: return wParam == escapeKey ? SnapshotMessage::Quit : SnapshotMessage::Ignore;
     case leftPressMessage:

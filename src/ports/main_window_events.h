@@ -17,6 +17,8 @@ class MainWindowEvents {
   virtual bool Lumarin_FormClosing(CloseReason reason) = 0;
   virtual void Lumarin_Resize() = 0;
   virtual void Lumarin_Move() = 0;
+  // The window has been laid out again for the dpi of the monitor it moved to.
+  virtual void Lumarin_DpiChanged() = 0;
   // Every key pressed in the window, before its focused control; true when the key is taken.
   virtual bool ProcessCmdKey(std::uint32_t message, std::int32_t keyData) = 0;
 

@@ -13,5 +13,6 @@ inline constexpr std::uint32_t commandMessage = 273;
 inline constexpr std::uint32_t timerMessage = 275;
 inline constexpr std::uint32_t leftPressMessage = 0x201;
 inline constexpr std::uint32_t rightPressMessage = 0x204;
+inline constexpr std::uint32_t dpiChangedMessage = 0x2E0;
 
 }  // namespace Lmr

@@ -13,8 +13,10 @@ void ControlTips::create(HWND owner, int maxWidth) {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, maxWidth);
+  setMaxWidth(maxWidth);
 }
+
+void ControlTips::setMaxWidth(int maxWidth) { SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, maxWidth); }
 
 // The controls' messages are handed over by their window procedure, not through a subclass the
 // tooltip installs: under Wine each message through the common controls' subclass list costs

@@ -12,6 +12,7 @@ class ControlTips {
   // A tooltip window owned by `owner` (it goes with it); texts wrap at `maxWidth` pixels.
   void create(HWND owner, int maxWidth);
   void add(HWND control, std::wstring_view text);
+  void setMaxWidth(int maxWidth);
   // A mouse message of a control, as its window procedure gets it.
   void relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   // Off: the tip showing goes away and none shows until they are on again.

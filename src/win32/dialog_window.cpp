@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "win32/dpi_awareness.h"
 #include "win32/fonts.h"
 #include "win32/window_routing.h"
 
@@ -19,6 +20,7 @@ DialogWindow::~DialogWindow() {
 
 void DialogWindow::createFrame(const Frame& frame, ModalDialog::TabStep nextInTabOrder) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
+  madeDpi_ = dpi_ = systemDpi();
   font_ = systemMessageFont();
   cell_ = fontCellOf(font_.get());
   registerRoutedClass<DialogWindow>(instance, frame.className);  // a second registration changes nothing
@@ -52,9 +54,49 @@ LRESULT DialogWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CLOSE:
       closeBox();
       return 0;
+    case WM_SHOWWINDOW:  // opening on a monitor of another dpi
+      if (wParam) layOutForDpi(ui::usableDpi(dpiOfWindow(window_)).value_or(dpi_), std::nullopt);
+      return dialogMessage(message, wParam, lParam);
+    case WM_DPICHANGED:
+      if (const auto move = dpiMoveOf(wParam, lParam)) layOutForDpi(move->dpi, POINT{move->topLeft.x, move->topLeft.y});
+      return 0;
     default:
       return dialogMessage(message, wParam, lParam);
   }
+}
+
+void DialogWindow::layOutForDpi(int dpi, std::optional<POINT> topLeft) {
+  if (dpi == dpi_ && !topLeft) return;
+  RECT now{};
+  GetWindowRect(window_, &now);
+  if (madeLayout_.empty()) {
+    madeSize_ = {now.right - now.left, now.bottom - now.top};
+    EnumChildWindows(
+        window_,
+        [](HWND child, LPARAM self) {
+          auto& dialog = *reinterpret_cast<DialogWindow*>(self);
+          RECT box{};
+          GetWindowRect(child, &box);
+          MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&box), 2);
+          const bool messageFont = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == dialog.font_.get();
+          dialog.madeLayout_.push_back({child, box, messageFont});
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(this));
+  }
+  dpi_ = dpi;
+  dpiFont_ = systemMessageFont(dpi);
+  const HFONT font = dpi == madeDpi_ ? font_.get() : dpiFont_.get();
+  const auto scaled = [&](LONG figure) { return MulDiv(figure, dpi, madeDpi_); };
+  for (const Placed& placed : madeLayout_) {
+    const RECT& box = placed.box;
+    SetWindowPos(placed.child, nullptr, scaled(box.left), scaled(box.top), scaled(box.right) - scaled(box.left),
+                 scaled(box.bottom) - scaled(box.top), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (placed.messageFont) SendMessageW(placed.child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  const POINT at = topLeft.value_or(POINT{now.left, now.top});
+  SetWindowPos(window_, nullptr, at.x, at.y, scaled(madeSize_.width), scaled(madeSize_.height),
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace Lmr::win32

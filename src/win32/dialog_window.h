@@ -4,7 +4,10 @@
 // box left to the dialog, and its window destroyed with the object that made it.
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "ui/dialog_units.h"
 #include "win32/handles.h"
@@ -49,6 +52,21 @@ class DialogWindow {
   Font font_;  // the system's message font, whose cell the layout is scaled by
   ui::Size cell_{};
   ModalDialog modal_;
+
+ private:
+  // The dialog on a monitor of another dpi than it was laid out for: every child's box and the
+  // client area scaled from the layout as made, never from an earlier scaling, so moving back
+  // gives the layout as made; the message font made again for that dpi.
+  void layOutForDpi(int dpi, std::optional<POINT> topLeft);
+  struct Placed {
+    HWND child;
+    RECT box;  // in its parent's client area, as made
+    bool messageFont;
+  };
+  std::vector<Placed> madeLayout_;
+  ui::Size madeSize_{};  // the window's, frame included
+  int madeDpi_ = 0, dpi_ = 0;
+  Font dpiFont_;
 };
 
 }  // namespace Lmr::win32

@@ -5,15 +5,18 @@
 #include <string_view>
 
 #include "ui/dialog_units.h"
+#include "win32/dpi_awareness.h"
 #include "win32/handles.h"
 
 namespace Lmr::win32 {
 
-// The system's message font, the default font of dialogs, at the screen's dots per inch.
-inline Font systemMessageFont() {
+// The system's message font, the default font of dialogs, at the system's dots per inch or, for
+// a window on a monitor of another, scaled to that monitor's.
+inline Font systemMessageFont(int dpi = 0) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  if (dpi > 0) metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, systemDpi());
   return Font(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 

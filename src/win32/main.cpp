@@ -10,8 +10,10 @@
 
 #include "app/command_line.h"
 #include "app/process_entry.h"
+#include "ui/dpi_awareness.h"
 #include "win32/clipboard.h"
 #include "win32/colour_chooser.h"
+#include "win32/dpi_awareness.h"
 #include "win32/history_dialog.h"
 #include "win32/magnifier_surface.h"
 #include "win32/main_window.h"
@@ -54,6 +56,9 @@ class ImagingSession {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   loadLibrariesFromTheSystemFolderOnly();
+  // The manifest asks for the same; where it was applied this only finds it set.
+  Lmr::win32::DpiAwarenessSetter dpiAwareness;
+  Lmr::ui::becomeDpiAware(dpiAwareness);
   useThemedControls();
   const std::vector<std::wstring> args = Lmr::argumentsOf(GetCommandLineW());
   ImagingSession imaging;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "win32/control_ids.h"
+#include "win32/dpi_awareness.h"
 #include "win32/fonts.h"
 #include "win32/screen_capture.h"
 #include "win32/window_routing.h"
@@ -17,13 +18,6 @@ using ui::ControlId;
 using ui::ControlKind;
 
 constexpr wchar_t panelClass[] = L"LumarinPanel";
-constexpr DWORD mainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
-constexpr DWORD mainWindowExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-
-int screenDpi() {
-  WindowDc screen(nullptr);
-  return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
 
 }  // namespace
 
@@ -47,16 +41,16 @@ void MainWindow::registerClasses(HINSTANCE instance) {
 
 void MainWindow::buildControls(MainWindowEvents& handlers) {
   handlers_ = &handlers;
-  dpi_ = screenDpi();
-  dialogFont_ = systemMessageFont();
-  upDownFont_ = pointSizeFont(L"Microsoft Sans Serif", 1125, dpi_);
   faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   for (auto& brush : swatchBrushes_) brush.reset(CreateSolidBrush(RGB(255, 255, 255)));
   registerClasses(instance_);
   createWindow();
+  dpi_ = dpiOfWindow(window_);
+  makeFonts();
+  takeGeometry();
   createControls();
   applyStackingOrder();
-  fitWindowToControls();
+  placeWindow(std::nullopt);
   addTooltips();
 }
 
@@ -68,27 +62,11 @@ void MainWindow::createWindow() {
 void MainWindow::createControls() {
   for (const auto& spec : ui::mainWindowControls()) {
     const auto index = controlIndex(spec.id);
-    boxes_[index] = fittedBox(spec);
     controls_[index] = spec.kind == ControlKind::NumericUpDown ? createNumericUpDown(spec, boxes_[index])
                                                                 : createControl(spec);
     routeControlMessages(controls_[index]);
   }
   upDownWired_ = true;  // value changes count from here on, not while the layout is built
-}
-
-// Design box scaled to the screen; a label's size comes from its text in the dialog font.
-ui::Box MainWindow::fittedBox(const ui::ControlSpec& spec) const {
-  ui::Box box = ui::scaleToDpi(spec.design, dpi_);
-  if (spec.kind != ControlKind::Label) return box;
-  WindowDc screen(nullptr);
-  SelectedObject font(screen.get(), dialogFont_.get());
-  SIZE extent{};
-  GetTextExtentPoint32W(screen.get(), spec.text.data(), static_cast<int>(spec.text.size()), &extent);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(screen.get(), &metrics);
-  box.width = extent.cx;
-  box.height = metrics.tmHeight;
-  return box;
 }
 
 HWND MainWindow::createControl(const ui::ControlSpec& spec) {
@@ -146,23 +124,6 @@ void MainWindow::applyStackingOrder() {
   }
 }
 
-// The window encloses every control with its margin and cannot be resized by the user.
-void MainWindow::fitWindowToControls() {
-  std::array<bool, 17> hasMargin{};
-  for (const auto& spec : ui::mainWindowControls())
-    hasMargin[controlIndex(spec.id)] = spec.kind != ControlKind::Label;
-  const ui::Size client =
-      ui::enclosingClientSize(boxes_, hasMargin, ui::scaleToDpi(ui::controlMargin, dpi_));
-  RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectEx(&frame, mainWindowStyle, FALSE, mainWindowExStyle);
-  const ui::Size minimum = ui::scaleToDpi(ui::minimumWindowSize, dpi_);
-  const ui::Size maximum = ui::scaleToDpi(ui::maximumWindowSize, dpi_);
-  windowSize_ = {std::clamp<int>(frame.right - frame.left, minimum.width, maximum.width),
-                 std::clamp<int>(frame.bottom - frame.top, minimum.height, maximum.height)};
-  SetWindowPos(window_, nullptr, 0, 0, windowSize_.width, windowSize_.height,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 HWND MainWindow::control(ControlId id) const { return controls_[controlIndex(id)]; }
 
 void MainWindow::setTitle(std::wstring_view title) { SetWindowTextW(window_, std::wstring(title).c_str()); }
@@ -170,10 +131,16 @@ void MainWindow::setTitle(std::wstring_view title) { SetWindowTextW(window_, std
 void MainWindow::loadIcon(std::wstring_view fileName) {
   ownedIcon_.reset(static_cast<HICON>(
       LoadImageW(nullptr, std::wstring(fileName).c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+  // The title bar and the tray draw the small icon: the file's image made for that size at the
+  // system's dpi, not the large one shrunk.
+  ownedSmallIcon_.reset(static_cast<HICON>(LoadImageW(nullptr, std::wstring(fileName).c_str(), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                      LR_LOADFROMFILE)));
   // An icon file that cannot be read leaves the window, dialogs and tray with the system's icon.
   icon_ = ownedIcon_ ? ownedIcon_.get() : LoadIconW(nullptr, IDI_APPLICATION);
+  smallIcon_ = ownedSmallIcon_ ? ownedSmallIcon_.get() : icon_;
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -222,6 +189,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (handlers_) handlers_->Lumarin_Resize();
       break;
+    case WM_DPICHANGED:
+      dpiChanged(wParam, lParam);
+      return 0;
     case WM_DISPLAYCHANGE:
       screenLayoutChanged();
       break;

@@ -4,7 +4,8 @@
 // topic: building and the window's own messages (main_window.cpp), the controls' events
 // (main_window_controls.cpp), the fields and swatches (main_window_fields.cpp), the message loop
 // and keys (main_window_loop.cpp), showing, activating and the pick timer
-// (main_window_visibility.cpp), tooltips and what a screen reader hears (main_window_help.cpp).
+// (main_window_visibility.cpp), tooltips and what a screen reader hears (main_window_help.cpp),
+// the layout at the monitor's dpi (main_window_dpi.cpp).
 #include <windows.h>
 
 #include <array>
@@ -19,6 +20,9 @@
 namespace Lmr::win32 {
 
 inline constexpr wchar_t mainWindowClassName[] = L"LumarinMainWindow";
+inline constexpr DWORD mainWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
+inline constexpr DWORD mainWindowExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
 class MainWindow final : public MainWindowPort {
  public:
@@ -63,6 +67,7 @@ class MainWindow final : public MainWindowPort {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND control(ui::ControlId id) const;
   HICON icon() const { return icon_; }
+  HICON smallIcon() const { return smallIcon_; }
   int dpi() const { return dpi_; }
 
  private:
@@ -96,10 +101,17 @@ class MainWindow final : public MainWindowPort {
   void createControls();
   HWND createControl(const ui::ControlSpec& spec);
   HWND createNumericUpDown(const ui::ControlSpec& spec, const ui::Box& box);
-  ui::Box fittedBox(const ui::ControlSpec& spec) const;
   void applyStackingOrder();
-  void fitWindowToControls();
   void addTooltips();
+  void scaleTooltips();
+
+  // The layout for the dpi of the monitor the window is on (main_window_dpi.cpp).
+  void makeFonts();
+  void takeGeometry();
+  ui::Size withinLimits(ui::Size windowSize) const;
+  void placeWindow(std::optional<POINT> topLeft);
+  void dpiChanged(WPARAM wParam, LPARAM lParam);
+  void layOutForDpi(int dpi, POINT topLeft);
   static void registerClasses(HINSTANCE instance);
 
   HINSTANCE instance_;
@@ -113,6 +125,8 @@ class MainWindow final : public MainWindowPort {
   std::array<Brush, 2> swatchBrushes_;
   HICON icon_ = nullptr;
   Icon ownedIcon_;
+  HICON smallIcon_ = nullptr;
+  Icon ownedSmallIcon_;
   bool upDownWired_ = false;
   int upDownValue_ = 7;
   std::array<HWND, 17> controls_{};
@@ -120,6 +134,7 @@ class MainWindow final : public MainWindowPort {
   std::array<std::optional<std::wstring>, 17> shownTexts_{};  // as last read, until a field changes
   HWND hoveredControl_ = nullptr;
   ui::Size windowSize_{};
+  ui::Size client_{}, minimum_{}, maximum_{};  // of the layout at dpi_
   bool closingByUser_ = false;  // the close comes from the title bar, the system menu or Alt+F4
   ControlTips tips_;
 };

@@ -14,6 +14,9 @@ void MainWindow::addTooltips() {
   for (const auto& help : ui::controlHelpTable()) tips_.add(control(help.id), help.tooltip);
 }
 
+// The tips wrap at the same width in design units on every monitor.
+void MainWindow::scaleTooltips() { tips_.setMaxWidth(ui::scaleToDpi(tipWidth, dpi_)); }
+
 void MainWindow::showTooltips(bool on) { tips_.setActive(on); }
 
 // Where the system can tell that nobody listens (not under Wine, which always answers yes), not

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "pick/capture_geometry.h"
 
@@ -28,16 +29,21 @@ bool copyFromScreen(const DibSurface& into, int destX, int destY, const Rect32& 
   return copied != FALSE;
 }
 
+// The monitors' rectangles, read with the virtual screen and as often.
+std::vector<Rect32> knownMonitors;
+
+BOOL CALLBACK addMonitor(HMONITOR, HDC, LPRECT area, LPARAM) {
+  knownMonitors.push_back({area->left, area->top, area->right - area->left, area->bottom - area->top});
+  return TRUE;
+}
+
 // The centre pulled back onto the virtual screen, written back to the caller.
 RegionCapturePlan correctCentre(int& x, int& y, int width) {
-  const RegionCapturePlan plan = planRegionCapture({x, y}, width, knownVirtualScreenRect());
+  const Rect32 screen = knownVirtualScreenRect();
+  const RegionCapturePlan plan = planRegionCapture({x, y}, width, screen, knownMonitors);
   x = plan.centre.x;
   y = plan.centre.y;
   return plan;
-}
-
-bool coversWholeSquare(const CaptureBlit& blit, int width) {
-  return blit.destX == 0 && blit.destY == 0 && blit.source.Width == width && blit.source.Height == width;
 }
 
 }  // namespace
@@ -72,6 +78,8 @@ Rect32 knownVirtualScreenRect() {
   const ULONGLONG now = GetTickCount64();
   if (!knownScreen || now - knownScreenReadAt >= knownScreenLifeMs) {
     knownScreen = virtualScreenRect();
+    knownMonitors.clear();
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, 0);
     knownScreenReadAt = now;
   }
   return *knownScreen;
@@ -80,22 +88,24 @@ Rect32 knownVirtualScreenRect() {
 void screenLayoutChanged() { knownScreen.reset(); }
 
 // A blit whose source reaches past the screen may copy nothing at all (Wine does so), so only
-// the part on the screen is copied and the rest of the square is blackened here.
+// the parts on the monitors are copied and the rest of the square is blackened here.
 bool CopyRegionToBitmap(int* x, int* y, int width, DibSurface& bitmap, HDC screen) {
   if (!x || !y) return false;
   const RegionCapturePlan plan = correctCentre(*x, *y, width);
   if (width <= 0 || !bitmap.pixels() || bitmap.width() != width || bitmap.height() != width) return false;
-  if (!coversWholeSquare(plan.blit, width)) {
+  if (!plan.oneCopyFillsSquare()) {
     GdiFlush();
     std::memset(bitmap.pixels(), 0, bitmap.byteCount());
   }
-  return plan.blit.empty() || copyFromScreen(bitmap, plan.blit.destX, plan.blit.destY, plan.blit.source, screen);
+  bool copied = plan.blitCount == 0;
+  for (const CaptureBlit& part : plan.parts())
+    copied = copyFromScreen(bitmap, part.destX, part.destY, part.source, screen) || copied;
+  return copied;
 }
 
 std::unique_ptr<DibSurface> CopyEntireScreenToBitmap(Rect32& screenRect) {
   screenRect = virtualScreenRect();
-  knownScreen = screenRect;
-  knownScreenReadAt = GetTickCount64();
+  if (knownScreen && !(*knownScreen == screenRect)) knownScreen.reset();  // the monitors too, at the next capture
   auto bitmap = std::make_unique<DibSurface>(screenRect.Width, screenRect.Height);
   if (!bitmap->pixels() || !copyFromScreen(*bitmap, 0, 0, screenRect, nullptr)) return nullptr;
   return bitmap;

@@ -15,7 +15,7 @@ void TrayIcon::addIcon() {
   niData.uID = trayIconId;
   niData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   niData.uCallbackMessage = trayCallbackMessage;
-  niData.hIcon = owner_.icon();
+  niData.hIcon = owner_.smallIcon();  // the tray's size at the system's dpi
   Shell_NotifyIconW(NIM_ADD, &niData);
 }
 

@@ -234,7 +234,26 @@ bool realPointer(const std::wstring& xdotoolArguments) {
 }
 
 bool pointerTo(int x, int y) {
+  x -= GetSystemMetrics(SM_XVIRTUALSCREEN);
+  y -= GetSystemMetrics(SM_YVIRTUALSCREEN);
   return realPointer(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y));
+}
+
+std::optional<POINT> leftMonitor() {
+  const POINT corner{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
+  return corner.x < 0 ? std::optional(corner) : std::nullopt;
+}
+
+bool deliverDpiChange(HWND window, WPARAM dpi, int width, POINT at) {
+  static HMODULE library = LoadLibraryW(L"dpi_change_hook.dll");  // beside the driver
+  const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "dpiChangeHook")));
+  HHOOK installed = hook ? SetWindowsHookExW(WH_GETMESSAGE, hook, library, GetWindowThreadProcessId(window, nullptr)) : nullptr;
+  const auto delivered = [&] { return GetPropW(window, L"LumarinE2eDpiChanges"); };
+  const HANDLE before = delivered();
+  PostMessageW(window, RegisterWindowMessageW(L"LumarinE2eDpiChange"), MAKEWPARAM(dpi, width), MAKELPARAM(at.x, at.y));
+  const bool handled = installed && pollUntil([&] { return delivered() != before; }, 5s);
+  if (installed) UnhookWindowsHookEx(installed);
+  return handled;
 }
 
 std::wstring linuxClipboardTextOnceItIs(const std::wstring& expected, Clock::duration limit) {

@@ -89,7 +89,11 @@ std::vector<std::uint32_t> screenPixels(const RECT& screenRect);
 // the program's mouse monitor and the windows under the pointer see real input. False when
 // xdotool could not be run.
 bool realPointer(const std::wstring& xdotoolArguments);
-bool pointerTo(int x, int y);
+bool pointerTo(int x, int y);  // in virtual-screen coordinates
+// The virtual screen's top-left corner when a monitor lies left of the primary one.
+std::optional<POINT> leftMonitor();
+// WM_DPICHANGED sent inside the program's process by a hook library the system loads there.
+bool deliverDpiChange(HWND window, WPARAM dpi, int width, POINT at);
 
 // The clipboard's text as the Linux side sees it (xclip), so a copy is checked outside Wine.
 std::wstring linuxClipboardText();

@@ -42,9 +42,8 @@ class MainWindowOnScreen : public testing::Test {
   void SetUp() override { ASSERT_NE(window, nullptr); }
 
   static HWND control(ControlId id) { return GetDlgItem(window, static_cast<int>(id)); }
-  static Lmr::ui::Box expectedBox(ControlId id) {
-    return Lmr::ui::scaleToDpi(Lmr::ui::controlSpec(id).design, screenDpi());
-  }
+  // Every control's box, and the client area, as the layout table puts them at `dpi`.
+  static void expectLayoutAt(int dpi);
   static Lmr::ui::Box boxOf(RECT r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
   static ScratchFolder* folder;
@@ -59,9 +58,35 @@ TEST_F(MainWindowOnScreen, RunsAtTheDpiTheRunAskedFor) {
   const wchar_t* asked = _wgetenv(L"LUMARIN_E2E_DPI");
   ASSERT_NE(asked, nullptr);
   EXPECT_EQ(screenDpi(), _wtoi(asked));
+  const wchar_t* monitors = _wgetenv(L"LUMARIN_E2E_MONITORS");
+  if (monitors && _wtoi(monitors) == 2) {
+    EXPECT_EQ(leftMonitor().value_or(POINT{}).x, -1280);
+  }
 }
 
-TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) {
+TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) { expectLayoutAt(screenDpi()); }
+
+// To a lower dpi (from the lowest, higher) and back as a start there lays out; dpi 0 does nothing.
+TEST_F(MainWindowOnScreen, ADpiChangeLaysTheWindowOutAsAStartAtThatDpi) {
+  const int startDpi = screenDpi(), otherDpi = startDpi > 96 ? 96 : 120;
+  RECT start{}, moved{}, back{};
+  GetWindowRect(window, &start);
+  ASSERT_TRUE(deliverDpiChange(window, otherDpi, 100, {start.left + 40, start.top + 30}));
+  expectLayoutAt(otherDpi);
+  ASSERT_TRUE(deliverDpiChange(window, 0, 100, {start.left, start.top}));
+  GetWindowRect(window, &moved);
+  EXPECT_EQ(std::pair(moved.left, moved.top), std::pair(start.left + 40, start.top + 30));
+  ASSERT_TRUE(deliverDpiChange(window, startDpi, 100, {start.left, start.top}));
+  expectLayoutAt(startDpi);
+  GetWindowRect(window, &back);
+  EXPECT_TRUE(EqualRect(&back, &start));
+}
+
+void MainWindowOnScreen::expectLayoutAt(int dpi) {
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, Lmr::ui::scaleToDpi(300, dpi) + Lmr::ui::scaleToDpi(4, dpi));
+  EXPECT_EQ(client.bottom, Lmr::ui::scaleToDpi(538, dpi) + Lmr::ui::scaleToDpi(4, dpi));
   for (const auto& spec : Lmr::ui::mainWindowControls()) {
     HWND child = control(spec.id);
     ASSERT_NE(child, nullptr) << spec.name;
@@ -71,7 +96,7 @@ TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) {
       const RECT arrows = childRect(GetDlgItem(window, upDownArrowsId));
       UnionRect(&rect, &rect, &arrows);
     }
-    const Lmr::ui::Box expected = expectedBox(spec.id), actual = boxOf(rect);
+    const Lmr::ui::Box expected = Lmr::ui::scaleToDpi(spec.design, dpi), actual = boxOf(rect);
     if (spec.kind == ControlKind::Label) {
       EXPECT_EQ(actual.x, expected.x) << spec.name;
       EXPECT_EQ(actual.y, expected.y) << spec.name;

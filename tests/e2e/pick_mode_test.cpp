@@ -74,7 +74,12 @@ TEST_F(PickModeRun, PickStartsOnReleaseTheReadoutsFollowThePointerAndAClickPicks
     ASSERT_TRUE(pointerTo(spot.x, spot.y));
     EXPECT_TRUE(session().hexShows(at(spot.x, spot.y))) << spot.x << "," << spot.y << ": " << session().text(ControlId::out_hex);
   }
-  ASSERT_TRUE(session().outlastClickGrace(0, 255));
+  POINT patternOrigin{0, 0};
+  if (const auto left = leftMonitor()) {  // the click on a monitor left of the primary, at negative x
+    patternOrigin = {left->x + 40, left->y + 60};
+    ASSERT_TRUE(session().pattern().show(firstPattern, patternOrigin.x, patternOrigin.y));
+  }
+  ASSERT_TRUE(session().outlastClickGrace(0, 255, firstPattern, patternOrigin));
   ASSERT_TRUE(realPointer(L"click 1"));
   EXPECT_TRUE(session().pickingBecomes(false)) << "the click after the grace ends pick mode";
 
@@ -176,6 +181,11 @@ TEST(PickModeWindowMove, MovingTheWindowSamplesTwelvePixelsAboveAndLeftOfIt) {
   for (const POINT spot : {POINT{40, 50}, POINT{200, 13}}) {
     ASSERT_TRUE(session.moveWindowTo(spot.x + 12, spot.y + 12));
     EXPECT_TRUE(session.hexShows(at(spot.x, spot.y))) << session.text(ControlId::out_hex);
+  }
+  if (const auto left = leftMonitor()) {  // the window dragged over a monitor left of the primary
+    ASSERT_TRUE(session.pattern().show(firstPattern, left->x + 40, left->y + 60));
+    ASSERT_TRUE(session.moveWindowTo(left->x + 40 + 100 + 12, left->y + 60 + 30 + 12));
+    EXPECT_TRUE(session.hexShows(at(100, 30))) << session.text(ControlId::out_hex);
   }
 }
 

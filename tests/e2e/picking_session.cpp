@@ -37,10 +37,10 @@ bool PickingSession::hexShows(std::uint32_t colour, Clock::duration limit) const
   return pollUntil([&] { return text(ControlId::out_hex) == expected; }, limit);
 }
 
-bool PickingSession::outlastClickGrace(int x, int y, std::uint32_t variant) const {
+bool PickingSession::outlastClickGrace(int x, int y, std::uint32_t variant, POINT origin) const {
   for (int shown = 0; shown < 6; ++shown) {
     const int nextX = shown % 2 == 0 ? x + 1 : x;
-    if (!pointerTo(nextX, y) || !hexShows(patternAt(nextX, y, variant))) return false;
+    if (!pointerTo(origin.x + nextX, origin.y + y) || !hexShows(patternAt(nextX, y, variant))) return false;
   }
   return true;
 }

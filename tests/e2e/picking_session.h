@@ -40,8 +40,8 @@ class PickingSession {
   bool hexShows(std::uint32_t colour, Clock::duration limit = 3s) const;
   // Lets pick mode run past the ticks in which a click does not count, counting ticks by what
   // the readouts show rather than by the clock, which a loaded machine's timer falls behind.
-  // Leaves the pointer on the pattern's pixel (x, y).
-  bool outlastClickGrace(int x, int y, std::uint32_t variant = firstPattern) const;
+  // Leaves the pointer on the pattern's pixel (x, y), the pattern standing at `origin`.
+  bool outlastClickGrace(int x, int y, std::uint32_t variant = firstPattern, POINT origin = {0, 0}) const;
   // One whole pick of the pattern's pixel (x, y): Enter, the pointer there, Enter once the
   // readouts show it.
   bool pickPatternAt(int x, int y);

@@ -3,6 +3,8 @@
 #   run_e2e.sh DRIVER.exe DIST_FOLDER DPI [gtest arguments...]
 # A DRIVER ending in .sh is a bash script run with WINE, WINEPREFIX and DISPLAY set, given the
 # arguments after DPI.
+# LUMARIN_E2E_MONITORS=2: one wide X screen split into two monitors that Wine reads through
+# Xinerama, the second (1024 x 768) primary, so the first (1280 x 1024) lies at negative x.
 # Each run gets its own display and its own Wine prefix (copied from a booted base prefix kept
 # beside the driver), and both are always cleaned up, also on failure or interruption.
 set -euo pipefail
@@ -44,12 +46,17 @@ export WINEPREFIX="$prefix"
 
 # The DPI must be in place before the Wine session starts.
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+screen=$([ "${LUMARIN_E2E_MONITORS:-1}" = 2 ] && echo 2304x1024x24 || echo 1280x1024x24)
+if [ "$screen" = 2304x1024x24 ]; then
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v PrimaryMonitor /t REG_SZ /d 1 /f >/dev/null 2>&1
+fi
 wineserver -w
 
 # A free display number: the first whose lock file is absent and that Xvfb accepts.
 for n in $(seq 90 140); do
   [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "$screen" -noreset -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 1 50); do
     if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then display=":$n"; break; fi
@@ -61,6 +68,7 @@ for n in $(seq 90 140); do
 done
 [ -n "$display" ] || { echo "no display for the end-to-end run" >&2; exit 1; }
 export DISPLAY="$display"
+[ "$screen" = 1280x1024x24 ] || { xrandr --setmonitor L 1280/325x1024/260+0+0 screen && xrandr --setmonitor R 1024/260x768/195+1280+0 none; }
 
 if [[ $driver == *.sh ]]; then
   WINE=$wine bash ${LUMARIN_E2E_TRACE:+-x} "$driver" "$@"

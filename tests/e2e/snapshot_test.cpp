@@ -54,6 +54,11 @@ class Snapshot : public testing::Test {
 };
 
 TEST_F(Snapshot, TheFrozenPictureIsWhatIsPickedAndAPressOnItPicks) {
+  PatternWindow leftPattern;  // on a monitor left of the primary, where the run has one
+  const auto left = leftMonitor();
+  if (left) {
+    ASSERT_TRUE(leftPattern.show(firstPattern, left->x + 40, left->y + 60));
+  }
   session().pressKey(VK_RETURN);
   ASSERT_TRUE(session().pickingBecomes(true));
   HWND snapshot = nullptr;
@@ -63,6 +68,11 @@ TEST_F(Snapshot, TheFrozenPictureIsWhatIsPickedAndAPressOnItPicks) {
   session().pattern().repaint(secondPattern);  // the screen changes under the picture
   ASSERT_TRUE(pointerTo(30, 40));
   EXPECT_TRUE(session().hexShows(patternAt(30, 40, firstPattern))) << session().text(ControlId::out_hex);
+  if (left) {
+    leftPattern.repaint(secondPattern);  // the picture covers that monitor too
+    ASSERT_TRUE(pointerTo(left->x + 40 + 70, left->y + 60 + 20));
+    EXPECT_TRUE(session().hexShows(patternAt(70, 20, firstPattern))) << session().text(ControlId::out_hex);
+  }
 
   // A window over it and away: Wine restores what was under it by itself. A repaint the window
   // system asks for (as after a display or theme change): the window must draw the picture again.

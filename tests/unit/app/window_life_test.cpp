@@ -67,7 +67,7 @@ TEST(WindowMessages, TheSnapshotWindowsMessageTable) {
   const std::tuple<std::uint32_t, std::uintptr_t, M> table[] = {
       {1, 0, M::Ignore},      {2, 0, M::Ignore},       {15, 0, M::Repaint},      {0x100, 27, M::Quit},
       {0x100, 13, M::Ignore}, {0x201, 0, M::EndPicking}, {0x204, 0, M::EndPicking}, {0x207, 0, M::Default},
-      {0x202, 0, M::Default}, {0x20, 0, M::Default},
+      {0x202, 0, M::Default}, {0x20, 0, M::Default},    {0x2E0, 0x600060, M::Ignore},
   };
   for (const auto& [number, wParam, action] : table)
     EXPECT_EQ(Lmr::snapshotMessageAction(number, wParam), action) << number << " " << wParam;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -71,8 +72,8 @@ TEST(CaptureBlit, CopiesOnlyThePartOfTheSquareOnTheScreen) {
   for (const Clip& c : cases) {
     const Lmr::RegionCapturePlan plan = Lmr::planRegionCapture(c.centre, 200, c.screen);
     EXPECT_EQ(plan.centre, c.centre);
-    EXPECT_EQ(plan.blit, c.blit) << c.centre.x << "," << c.centre.y;
-    EXPECT_FALSE(plan.blit.empty());
+    ASSERT_EQ(plan.blitCount, 1u);
+    EXPECT_EQ(plan.blits[0], c.blit) << c.centre.x << "," << c.centre.y;
   }
 }
 
@@ -89,7 +90,17 @@ TEST(RegionCapturePlan, CorrectsTheCentreBeforePlacingTheSquare) {
   const Lmr::RegionCapturePlan plan = Lmr::planRegionCapture({2000, 1200}, 200, singleScreen);
   EXPECT_EQ(plan.centre, (Point32{1920, 1080}));
   EXPECT_EQ(plan.square, (Rect32{1820, 980, 200, 200}));
-  EXPECT_EQ(plan.blit, (CaptureBlit{{1820, 980, 100, 100}, 0, 0}));
+  EXPECT_EQ(plan.blits[0], (CaptureBlit{{1820, 980, 100, 100}, 0, 0}));
+}
+
+// Below a 1024 x 768 primary, right of a 1280 x 1024 monitor, is a corner no monitor covers.
+TEST(RegionCapturePlan, CopiesFromEachMonitorAndLeavesTheUncoveredCornerBlack) {
+  const Rect32 screen{-1280, 0, 2304, 1024}, monitors[] = {{0, 0, 1024, 768}, {-1280, 0, 1280, 1024}};
+  const auto plan = Lmr::planRegionCapture({0, 768}, 200, screen, monitors);
+  EXPECT_EQ(std::vector(plan.parts().begin(), plan.parts().end()),
+            (std::vector<CaptureBlit>{{{0, 668, 100, 100}, 100, 0}, {{-100, 668, 100, 200}, 0, 0}}));
+  EXPECT_EQ(Lmr::planRegionCapture({500, 900}, 200, screen, monitors).blitCount, 0u) << "black, not a failure";
+  EXPECT_TRUE(Lmr::planRegionCapture({-640, 500}, 200, screen, monitors).oneCopyFillsSquare());
 }
 
 }  // namespace

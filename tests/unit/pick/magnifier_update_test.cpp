@@ -91,6 +91,12 @@ TEST_F(MagnifierUpdate, TheValueChangeIsAnnouncedOnlyWhenTheColourChanges) {
   EXPECT_EQ(fake.valueChanges, (Changes{ControlId::color_current, ControlId::color_current}));
 }
 
+TEST_F(MagnifierUpdate, ADpiChangePlacesTheViewInTheResizedPanelAndShowsItThere) {
+  fake.panelWidth = 598;  // at 288 dpi
+  magnifier.dpiChanged();
+  EXPECT_EQ(std::tuple(magnifier.dpi_draw_x(), fake.drawnOffset, fake.calls), std::tuple(199, 199, Calls{"draw last view"}));
+}
+
 TEST_F(MagnifierUpdate, ThePickedColourIsOpaqueWhateverTheFourthByteHolds) {
   captured(h, h) = 0x00A1B2C3;
   magnifier.updatePickPreview();

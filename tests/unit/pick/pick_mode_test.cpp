@@ -225,6 +225,14 @@ TEST_F(PickMode, MovingTheWindowPicksAboveAndLeftOfItWhenTheSettingIsOn) {
   pickMode.Lumarin_Move();
   EXPECT_EQ(fake.captureCentres.back(), (Point32{288, 388}));
   EXPECT_EQ(fake.calls, oneUpdate);
+  // On a monitor left of the primary one, at negative coordinates; its band is skipped there too.
+  fake.screen = {-1920, 0, 3840, 1080};
+  fake.window = {-1500, 10, 314, 580};
+  pickMode.Lumarin_Move();
+  EXPECT_EQ(fake.captureCentres.back(), (Point32{-1512, -2}));
+  pickAt({-1400, 100});
+  engine.magnifier.updatePickPreview();
+  EXPECT_EQ(fake.calls, concat({oneUpdate, oneUpdate}));
 }
 
 TEST_F(PickMode, PickActsOnReleaseButAReleaseAfterTheClickThatEndedPickModeDoesNotRestartIt) {

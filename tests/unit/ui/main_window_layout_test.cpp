@@ -4,6 +4,9 @@
 
 #include <vector>
 
+#include "ui/dpi_awareness.h"
+#include "ui/dpi_layout.h"
+
 namespace {
 
 using namespace Lmr::ui;
@@ -56,6 +59,52 @@ TEST(MainWindowLayout, ClientAreaEnclosesControlsWithTheirMargins) {
   }
   // The copy buttons reach x 300, the vertical line panel y 538; both plus the margin of 4.
   EXPECT_EQ(enclosingClientSize(boxes, hasMargin, controlMargin), (Size{304, 542}));
+}
+
+// Answers each way as told (T taken, R refused, S set already) and notes what was asked.
+struct FakeDpiSystem final : Lmr::DpiAwarenessPort {
+  std::string answers, asked;
+  Lmr::DpiStep answer(std::size_t way) {
+    asked += answers[way];
+    return answers[way] == 'T' ? Lmr::DpiStep::Taken : answers[way] == 'R' ? Lmr::DpiStep::Refused : Lmr::DpiStep::AlreadySet;
+  }
+  Lmr::DpiStep setPerMonitorV2() override { return answer(0); }
+  Lmr::DpiStep setPerMonitor() override { return answer(1); }
+  Lmr::DpiStep setSystemAware() override { return answer(2); }
+  Lmr::DpiAwareness current() override { return Lmr::DpiAwareness::PerMonitor; }
+};
+
+// Windows 10 1703 on, Wine 8 and Windows 8.1 to 1607, Windows 7, none, set by the manifest.
+TEST(DpiAwareness, EachRefusalLeadsToTheNextWayAndASetAwarenessStays) {
+  using A = Lmr::DpiAwareness;
+  const std::tuple<std::string, A, std::string> cases[] = {{"TTT", A::PerMonitorV2, "T"}, {"RTT", A::PerMonitor, "RT"},
+      {"RRT", A::System, "RRT"}, {"RRR", A::Unaware, "RRR"}, {"STT", A::PerMonitor, "S"}, {"RST", A::PerMonitor, "RS"}};
+  for (const auto& [answers, result, asked] : cases) {
+    FakeDpiSystem system;
+    system.answers = answers;
+    EXPECT_EQ(becomeDpiAware(system), result) << answers;
+    EXPECT_EQ(system.asked, asked);
+  }
+}
+
+TEST(DpiLayout, AMoveTakesTheCornerAndAUsableDpiAndLaysOutAsAStartAtThatDpi) {
+  const std::tuple<long long, Box, std::optional<DpiMove>> cases[] = {
+      {96, {-1280, 40, 209, 374}, DpiMove{96, {-1280, 40}}}, {0, {0, 0, 300, 500}, std::nullopt},
+      {65535, {0, 0, 300, 500}, DpiMove{480, {0, 0}}}, {24, {7, 8, 1, 1}, DpiMove{96, {7, 8}}},
+      {120, {10, 10, 0, 500}, std::nullopt}, {-96, {10, 10, 300, 500}, std::nullopt}};
+  for (const auto& [dpi, suggested, move] : cases) EXPECT_EQ(dpiMoveFrom(dpi, suggested), move) << dpi;
+  // Start-up and the move lay out through one function of the dpi alone: its figures.
+  const std::tuple<int, Box, Size, Size> layouts[] = {
+      {96, {0, 92, 199, 199}, {203, 362}, {209, 374}},   {120, {0, 115, 249, 249}, {253, 451}, {261, 468}},
+      {144, {0, 138, 299, 299}, {304, 542}, {313, 561}}, {168, {0, 161, 349, 349}, {355, 633}, {365, 655}},
+      {192, {0, 184, 399, 399}, {405, 722}, {417, 748}}, {288, {0, 276, 598, 598}, {608, 1084}, {626, 1122}}};
+  for (const auto& [dpi, pickZoom, client, minimum] : layouts) {
+    const auto geometry = mainWindowGeometry(dpi, [d = dpi](std::wstring_view text) { return Size{int(text.size()) * d / 12, d / 8}; });
+    EXPECT_EQ(geometry.boxes[9], pickZoom);
+    EXPECT_EQ(geometry.boxes[0], (Box{scaleToDpi(18, dpi), scaleToDpi(20, dpi), 5 * dpi / 12, dpi / 8})) << "label1 fitted";
+    EXPECT_EQ(geometry.client, client);
+    EXPECT_EQ(std::pair(geometry.minimum, geometry.maximum), std::pair(minimum, scaleToDpi(maximumWindowSize, dpi)));
+  }
 }
 
 }  // namespace

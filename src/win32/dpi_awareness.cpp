@@ -1,0 +1,96 @@
+#include "win32/dpi_awareness.h"
+
+namespace Lmr::win32 {
+namespace {
+
+template <class Function>
+Function user32Function(const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+// shcore holds the per-monitor awareness of Windows 8.1 up to 1607; it comes from the system
+// folder only, by its full path there.
+HMODULE loadShcore() {
+  wchar_t path[MAX_PATH + 16] = {};
+  const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  wcscat_s(path, L"\\shcore.dll");
+  return LoadLibraryExW(path, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+template <class Function>
+Function shcoreFunction(const char* name) {
+  static HMODULE shcore = loadShcore();
+  return shcore ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(shcore, name))) : nullptr;
+}
+
+// The handles and values of the newer headers, spelt out so that older ones build too.
+const auto perMonitorV2Context = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4));
+constexpr int processPerMonitorDpiAware = 2;
+constexpr HRESULT accessDenied = static_cast<HRESULT>(0x80070005L);
+
+using SetContextFn = BOOL(WINAPI*)(HANDLE);
+using SetAwarenessFn = HRESULT(WINAPI*)(int);
+using GetAwarenessFn = HRESULT(WINAPI*)(HANDLE, int*);
+using DpiForWindowFn = UINT(WINAPI*)(HWND);
+using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+
+}  // namespace
+
+// Wine 8 refuses the version-2 context with ERROR_INVALID_PARAMETER; an awareness set by the
+// manifest refuses any change with ERROR_ACCESS_DENIED.
+DpiStep DpiAwarenessSetter::setPerMonitorV2() {
+  const auto set = user32Function<SetContextFn>("SetProcessDpiAwarenessContext");
+  if (!set) return DpiStep::Refused;
+  if (set(perMonitorV2Context)) return DpiStep::Taken;
+  return GetLastError() == ERROR_ACCESS_DENIED ? DpiStep::AlreadySet : DpiStep::Refused;
+}
+
+DpiStep DpiAwarenessSetter::setPerMonitor() {
+  const auto set = shcoreFunction<SetAwarenessFn>("SetProcessDpiAwareness");
+  if (!set) return DpiStep::Refused;
+  const HRESULT result = set(processPerMonitorDpiAware);
+  if (SUCCEEDED(result)) return DpiStep::Taken;
+  return result == accessDenied ? DpiStep::AlreadySet : DpiStep::Refused;
+}
+
+DpiStep DpiAwarenessSetter::setSystemAware() { return SetProcessDPIAware() ? DpiStep::Taken : DpiStep::Refused; }
+
+DpiAwareness DpiAwarenessSetter::current() {
+  const auto get = shcoreFunction<GetAwarenessFn>("GetProcessDpiAwareness");
+  int awareness = 0;
+  if (get && SUCCEEDED(get(nullptr, &awareness)))
+    return awareness >= processPerMonitorDpiAware ? DpiAwareness::PerMonitor
+                                                  : awareness == 1 ? DpiAwareness::System : DpiAwareness::Unaware;
+  return IsProcessDPIAware() ? DpiAwareness::System : DpiAwareness::Unaware;
+}
+
+int systemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+int dpiOfWindow(HWND window) {
+  static const auto dpiForWindow = user32Function<DpiForWindowFn>("GetDpiForWindow");
+  const UINT dpi = dpiForWindow && window ? dpiForWindow(window) : 0;
+  return dpi > 0 ? static_cast<int>(dpi) : systemDpi();
+}
+
+std::optional<ui::DpiMove> dpiMoveOf(WPARAM wParam, LPARAM lParam) {
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  if (!suggested) return std::nullopt;
+  return ui::dpiMoveFrom(LOWORD(wParam), {suggested->left, suggested->top, suggested->right - suggested->left,
+                                          suggested->bottom - suggested->top});
+}
+
+ui::Size frameAround(ui::Size client, DWORD style, DWORD exStyle, int dpi) {
+  static const auto adjustForDpi = user32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  RECT frame{0, 0, client.width, client.height};
+  if (!adjustForDpi || !adjustForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+}  // namespace Lmr::win32
