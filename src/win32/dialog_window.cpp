@@ -78,22 +78,28 @@ void DialogWindow::layOutForDpi(int dpi, std::optional<POINT> topLeft) {
           RECT box{};
           GetWindowRect(child, &box);
           MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&box), 2);
-          const bool messageFont = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == dialog.font_.get();
-          dialog.madeLayout_.push_back({child, box, messageFont});
+          dialog.madeLayout_.push_back({child, box, reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0))});
           return TRUE;
         },
         reinterpret_cast<LPARAM>(this));
   }
   dpi_ = dpi;
-  dpiFont_ = systemMessageFont(dpi);
-  const HFONT font = dpi == madeDpi_ ? font_.get() : dpiFont_.get();
   const auto scaled = [&](LONG figure) { return MulDiv(figure, dpi, madeDpi_); };
+  std::map<HFONT, Font> fonts;  // the old ones go only once no child uses them
   for (const Placed& placed : madeLayout_) {
     const RECT& box = placed.box;
     SetWindowPos(placed.child, nullptr, scaled(box.left), scaled(box.top), scaled(box.right) - scaled(box.left),
                  scaled(box.bottom) - scaled(box.top), SWP_NOZORDER | SWP_NOACTIVATE);
-    if (placed.messageFont) SendMessageW(placed.child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (!placed.madeFont) continue;
+    HFONT font = placed.madeFont;
+    if (dpi != madeDpi_) {
+      Font& atDpi = fonts[placed.madeFont];
+      if (!atDpi) atDpi = placed.madeFont == font_.get() ? systemMessageFont(dpi) : fontScaledFrom(placed.madeFont, dpi, madeDpi_);
+      font = atDpi.get();
+    }
+    SendMessageW(placed.child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
+  dpiFonts_.swap(fonts);
   const POINT at = topLeft.value_or(POINT{now.left, now.top});
   SetWindowPos(window_, nullptr, at.x, at.y, scaled(madeSize_.width), scaled(madeSize_.height),
                SWP_NOZORDER | SWP_NOACTIVATE);

@@ -4,6 +4,7 @@
 // box left to the dialog, and its window destroyed with the object that made it.
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -56,17 +57,17 @@ class DialogWindow {
  private:
   // The dialog on a monitor of another dpi than it was laid out for: every child's box and the
   // client area scaled from the layout as made, never from an earlier scaling, so moving back
-  // gives the layout as made; the message font made again for that dpi.
+  // gives the layout as made; every child's font made again for that dpi.
   void layOutForDpi(int dpi, std::optional<POINT> topLeft);
   struct Placed {
     HWND child;
     RECT box;  // in its parent's client area, as made
-    bool messageFont;
+    HFONT madeFont;  // null: the system's own
   };
   std::vector<Placed> madeLayout_;
   ui::Size madeSize_{};  // the window's, frame included
   int madeDpi_ = 0, dpi_ = 0;
-  Font dpiFont_;
+  std::map<HFONT, Font> dpiFonts_;  // each made font, at the dpi the dialog is at
 };
 
 }  // namespace Lmr::win32

@@ -20,6 +20,14 @@ inline Font systemMessageFont(int dpi = 0) {
   return Font(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
+// `font` made again for `dpi`, from the size it has at `madeDpi`.
+inline Font fontScaledFrom(HFONT font, int dpi, int madeDpi) {
+  LOGFONTW description{};
+  GetObjectW(font, sizeof description, &description);
+  description.lfHeight = MulDiv(description.lfHeight, dpi, madeDpi);
+  return Font(CreateFontIndirectW(&description));
+}
+
 // A regular font of `face` at a size in hundredths of a point, for a screen of `dpi`.
 inline Font pointSizeFont(const wchar_t* face, int hundredthsOfPoint, int dpi) {
   LOGFONTW font{};
