@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ui/control_table.h"
+#include "ui/main_window_layout.h"
 
 namespace Lmr::ui {
 namespace {
@@ -14,7 +15,7 @@ constexpr wchar_t rgbTip[] = L"The colour as rgb(red,green,blue); type a colour 
 constexpr wchar_t hsbTip[] = L"The colour as hsb(hue,saturation,lightness)";
 constexpr wchar_t lineTip[] = L"A dividing line";
 
-constexpr std::array<ControlHelp, 17> kHelp{{
+constexpr std::array<ControlHelp, mainWindowControlCount> kHelp{{
     {I::label1, hexTip, L"Hex #", std::nullopt},
     {I::out_hex, hexTip, L"Hex", std::nullopt},
     {I::copy_hex, L"Copy the hex text (#RRGGBB)", L"Copy hex", std::nullopt},

@@ -17,7 +17,7 @@ std::optional<DpiMove> dpiMoveFrom(long long reportedDpi, const Box& suggested) 
 
 MainWindowGeometry mainWindowGeometry(int dpi, const LabelExtent& labelExtent) {
   MainWindowGeometry geometry;
-  std::array<bool, 17> hasMargin{};
+  std::array<bool, mainWindowControlCount> hasMargin{};
   std::size_t index = 0;
   for (const ControlSpec& spec : mainWindowControls()) {
     Box box = scaleToDpi(spec.design, dpi);

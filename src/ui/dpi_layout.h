@@ -29,7 +29,7 @@ struct DpiMove {
 std::optional<DpiMove> dpiMoveFrom(long long reportedDpi, const Box& suggested);
 
 struct MainWindowGeometry {
-  std::array<Box, 17> boxes{};  // in the order of mainWindowControls()
+  std::array<Box, mainWindowControlCount> boxes{};  // in the order of mainWindowControls()
   Size client{};                // encloses every control with its margin
   Size minimum{}, maximum{};    // the window's limits, frame included
 };

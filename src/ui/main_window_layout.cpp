@@ -12,7 +12,7 @@ using K = ControlKind;
 using P = PointerShape;
 using I = ControlId;
 
-constexpr std::array<ControlSpec, 17> kControls{{
+constexpr std::array<ControlSpec, mainWindowControlCount> kControls{{
     {I::label1, "label1", K::Label, L"Hex #", {18, 20, 0, 0}, 4, false, false, P::Arrow},
     {I::out_hex, "out_hex", K::TextBox, L"", {80, 15, 194, 26}, 7, true, false, P::Arrow},
     {I::copy_hex, "copy_hex", K::Button, L"c", {274, 12, 26, 34}, 13, false, false, P::Arrow},
@@ -32,7 +32,7 @@ constexpr std::array<ControlSpec, 17> kControls{{
     {I::options_btn, "options_btn", K::Button, L"?", {249, 489, 50, 34}, 9, false, false, P::Arrow},
 }};
 
-constexpr std::array<ControlId, 17> kStacking{
+constexpr std::array<ControlId, mainWindowControlCount> kStacking{
     I::btn_pick, I::pick_hz_bg_line, I::fisheye_num_updn, I::options_btn, I::out_hsl, I::out_rgb,
     I::out_hex,  I::label3,          I::label2,           I::label1,      I::pick_zoom, I::color_previous,
     I::color_current, I::pick_ver_bg_line, I::copy_hsb,  I::copy_rgb,    I::copy_hex,
@@ -43,7 +43,7 @@ std::size_t stackingRank(ControlId id) {
 }
 
 struct TabOrder {
-  std::array<ControlId, 17> ids{};
+  std::array<ControlId, mainWindowControlCount> ids{};
   std::size_t count = 0;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's controls: kinds, texts, design geometry (for 144 dpi), stacking, tab order,
 // looks, and the scaling to the screen's dots per inch.
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -46,6 +47,9 @@ std::span<const ControlId> stackingOrder();
 // front of the stacking order first. Labels and panels take no focus.
 std::span<const ControlId> tabOrder();
 bool takesFocus(ControlKind kind);
+
+// The main window's controls, so tables indexed by control can be sized by them.
+inline constexpr std::size_t mainWindowControlCount = 17;
 
 // Every control but the labels keeps this margin on all sides, which counts in the window's size.
 inline constexpr int controlMargin = 4;

@@ -129,9 +129,9 @@ class MainWindow final : public MainWindowPort {
   Icon ownedSmallIcon_;
   bool upDownWired_ = false;
   int upDownValue_ = 7;
-  std::array<HWND, 17> controls_{};
-  std::array<ui::Box, 17> boxes_{};
-  std::array<std::optional<std::wstring>, 17> shownTexts_{};  // as last read, until a field changes
+  std::array<HWND, ui::mainWindowControlCount> controls_{};
+  std::array<ui::Box, ui::mainWindowControlCount> boxes_{};
+  std::array<std::optional<std::wstring>, ui::mainWindowControlCount> shownTexts_{};  // as last read, until a field changes
   HWND hoveredControl_ = nullptr;
   ui::Size windowSize_{};
   ui::Size client_{}, minimum_{}, maximum_{};  // of the layout at dpi_

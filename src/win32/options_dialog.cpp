@@ -23,11 +23,6 @@ std::size_t controlIndex(OptionsControlId id) {
   return static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(OptionsControlId::groupBox3));
 }
 
-int screenDpi() {
-  WindowDc screen(nullptr);
-  return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-
 struct WindowKind {
   const wchar_t* className;
   DWORD style;
@@ -58,7 +53,7 @@ std::wstring windowTextOf(const ui::OptionsControlSpec& spec) {
 void OptionsDialog::build(OptionsDialogEvents& handlers) {
   handlers_ = &handlers;
   // The about label has its own face and size.
-  aboutFont_ = pointSizeFont(L"Microsoft Sans Serif", aboutFontHundredthsOfPoint, screenDpi());
+  aboutFont_ = pointSizeFont(L"Microsoft Sans Serif", aboutFontHundredthsOfPoint, systemDpi());
   createFrame({optionsWindowClass, ui::optionsTitle, optionsExStyle, ui::optionsClientLayoutSize, {}},
               [this](HWND focused, bool backwards) {
                 return control(ui::nextInTabOrder(static_cast<OptionsControlId>(GetDlgCtrlID(focused)), backwards));

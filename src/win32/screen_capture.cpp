@@ -39,7 +39,7 @@ BOOL CALLBACK addMonitor(HMONITOR, HDC, LPRECT area, LPARAM) {
 
 // The centre pulled back onto the virtual screen, written back to the caller.
 RegionCapturePlan correctCentre(int& x, int& y, int width) {
-  const Rect32 screen = knownVirtualScreenRect();
+  const Rect32 screen = knownVirtualScreenRect();  // first: reading it may read the monitors again
   const RegionCapturePlan plan = planRegionCapture({x, y}, width, screen, knownMonitors);
   x = plan.centre.x;
   y = plan.centre.y;
