@@ -12,18 +12,6 @@ constexpr wchar_t snapshotClass[] = L"lmr_prev_class";
 constexpr wchar_t snapshotTitle[] = L"lumarin_preview_window";
 constexpr DWORD snapshotExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 
-void registerSnapshotClass(HINSTANCE instance) {
-  WNDCLASSEXW type{};
-  type.cbSize = sizeof type;
-  type.style = CS_HREDRAW | CS_VREDRAW;
-  type.lpfnWndProc = &routeToOwner<SnapshotWindow, &SnapshotWindow::Lmr_Preview_WndProc>;
-  type.hInstance = instance;
-  type.hCursor = LoadCursorW(nullptr, IDC_CROSS);
-  type.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-  type.lpszClassName = snapshotClass;
-  RegisterClassExW(&type);  // a second registration changes nothing
-}
-
 }  // namespace
 
 SnapshotWindow::~SnapshotWindow() {
@@ -32,7 +20,8 @@ SnapshotWindow::~SnapshotWindow() {
 
 void SnapshotWindow::create() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  registerSnapshotClass(instance);
+  registerRoutedClass<SnapshotWindow, &SnapshotWindow::Lmr_Preview_WndProc>(
+      instance, snapshotClass, {CS_HREDRAW | CS_VREDRAW, IDC_CROSS, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH))});
   screenRect_ = virtualScreenRect();
   CreateWindowExW(snapshotExStyle, snapshotClass, snapshotTitle, WS_POPUP, screenRect_.X, screenRect_.Y,
                   screenRect_.Width, screenRect_.Height, nullptr, nullptr, instance, this);

@@ -29,15 +29,23 @@ Owner* ownerOf(HWND window) {
   return window ? reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
 }
 
-// Registers a window class with the control-face background whose windows route to `Owner`.
-template <class Owner>
-void registerRoutedClass(HINSTANCE instance, const wchar_t* className) {
+// How a class's windows look before they paint: the control face and the arrow unless told.
+struct ClassLook {
+  UINT style = 0;
+  const wchar_t* cursor = IDC_ARROW;
+  HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+};
+
+// Registers a window class whose windows route to `Owner`; a second registration changes nothing.
+template <class Owner, LRESULT (Owner::*handle)(UINT, WPARAM, LPARAM) = &Owner::handleMessage>
+void registerRoutedClass(HINSTANCE instance, const wchar_t* className, const ClassLook& look = {}) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &routeToOwner<Owner>;
+  windowClass.style = look.style;
+  windowClass.lpfnWndProc = &routeToOwner<Owner, handle>;
   windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.hCursor = LoadCursorW(nullptr, look.cursor);
+  windowClass.hbrBackground = look.background;
   windowClass.lpszClassName = className;
   RegisterClassExW(&windowClass);
 }
