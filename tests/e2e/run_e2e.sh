@@ -53,13 +53,19 @@ if [ "$screen" = 2304x1024x24 ]; then
 fi
 wineserver -w
 
-# A free display number: the first whose lock file is absent and that Xvfb accepts.
+# A free display number: the first whose lock file is absent and that our own Xvfb takes. Runs
+# started together may pick the same number: only the one whose Xvfb holds the lock keeps it (the
+# other's Xvfb gives up, but the display answers, served by the first).
+owns_display() { [ "$(tr -d ' \n' < "/tmp/.X$1-lock" 2>/dev/null)" = "$xvfb_pid" ]; }
 for n in $(seq 90 140); do
   [ -e "/tmp/.X$n-lock" ] && continue
   Xvfb ":$n" -screen 0 "$screen" -noreset -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 1 50); do
-    if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then display=":$n"; break; fi
+    if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+      owns_display "$n" && display=":$n"
+      break
+    fi
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1
   done
