@@ -3,6 +3,7 @@
 #   run_e2e.sh DRIVER.exe DIST_FOLDER DPI [gtest arguments...]
 # A DRIVER ending in .sh is a bash script run with WINE, WINEPREFIX and DISPLAY set, given the
 # arguments after DPI.
+# LUMARIN_WINEDEBUG: Wine's debug channels for the run (none by default), e.g. +menu,+systray.
 # LUMARIN_E2E_MONITORS=2: one wide X screen split into two monitors that Wine reads through
 # Xinerama, the second (1024 x 768) primary, so the first (1280 x 1024) lies at negative x.
 # Each run gets its own display and its own Wine prefix (copied from a booted base prefix kept
@@ -16,7 +17,7 @@ wine=/usr/lib/wine/wine64
 work=${LUMARIN_E2E_WORK:-$(dirname "$driver")}
 base="$work/wineprefix-base"
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=${LUMARIN_WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 
 # One booted prefix serves every run; boot it once, under a lock, since runs may go in parallel.
 (
