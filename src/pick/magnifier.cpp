@@ -59,9 +59,10 @@ void Magnifier::updatePickPreview() {
   if (isInWindowBand(window_.windowRect(), mpt_.point())) return;
   const bool gridLines = settings_.isOn(Setting::lines_between_pixels);
 
-  Point32 centre = mpt_.point();
+  const Point32 seen = mpt_.point();
+  Point32 centre = seen;
   const bool captured = screen_.captureRegion(centre, viewWidth);
-  mpt_.moveTo(centre);
+  mpt_.correctIfUnmoved(seen, centre);
   if (!captured) return;
   const ConstBgrxView capture = screen_.capturedPixels();
   const std::optional<Argb> picked = pickedColour(capture);

@@ -23,6 +23,13 @@ class PickPoint {
     storeField(mpt.x, point.x);
     storeField(mpt.y, point.y);
   }
+  // The capture's correction of the point it was given (`seen`), kept on each axis only where
+  // the monitor has not moved the point since: a pointer move made during the capture wins, or
+  // the record would hold the old place until the pointer moved again.
+  void correctIfUnmoved(Point32 seen, Point32 corrected) {
+    replaceFieldIfStill(mpt.x, seen.x, corrected.x);
+    replaceFieldIfStill(mpt.y, seen.y, corrected.y);
+  }
   // Moved without overflow: the next capture pulls a point pushed past the screen back onto it.
   void moveBy(std::int32_t dx, std::int32_t dy);
 

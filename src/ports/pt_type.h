@@ -31,6 +31,11 @@ template <class T> T loadField(T& field) {
 template <class T> void storeField(T& field, T value) {
   std::atomic_ref<T>(field).store(value, std::memory_order_relaxed);
 }
+// Replaces the field's value only if it still holds `expected`: a change the other thread made
+// meanwhile wins.
+template <class T> void replaceFieldIfStill(T& field, T expected, T value) {
+  std::atomic_ref<T>(field).compare_exchange_strong(expected, value, std::memory_order_relaxed);
+}
 inline std::int32_t addWheelSteps(pt_type& record, std::int32_t steps) {
   return std::atomic_ref<std::int32_t>(record.wheel_delta).fetch_add(steps, std::memory_order_relaxed);
 }

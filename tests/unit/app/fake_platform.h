@@ -140,6 +140,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   bool captureWorks = false;
   Rect32 screen{0, 0, 1920, 1080};
   std::vector<Point32> captureCentres;  // as asked for
+  std::function<void()> whileCapturing;  // e.g. the mouse monitor moving the pick point meanwhile
   std::vector<std::uint32_t> captured = std::vector<std::uint32_t>(std::size_t(viewWidth) * viewWidth);
   std::vector<std::uint32_t> view = std::vector<std::uint32_t>(std::size_t(viewWidth) * viewWidth);
   std::function<void()> onPresent;
@@ -299,6 +300,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   bool captureRegion(Point32& centre, std::int32_t) override {
     log("capture");
     captureCentres.push_back(centre);
+    if (whileCapturing) whileCapturing();
     centre = correctCaptureCentre(centre, screen);
     return captureWorks;
   }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 #include <vector>
 
 #include "pick/magnifier.h"
@@ -172,7 +173,7 @@ TEST_F(MagnifierUpdate, AFailedCaptureShowsNothing) {
   expectNothingShown();
 }
 
-TEST_F(MagnifierUpdate, ThePickPointFollowsTheCorrectedCentreAlsoWhenTheCaptureFails) {
+TEST_F(MagnifierUpdate, ThePickPointFollowsTheCorrectedCentreAlsoWhenTheCaptureFailsButNotOverAMove) {
   pickAt({-5, 2000});
   magnifier.updatePickPreview();
   EXPECT_EQ(fake.captureCentres.back(), (Point32{-5, 2000}));
@@ -182,6 +183,17 @@ TEST_F(MagnifierUpdate, ThePickPointFollowsTheCorrectedCentreAlsoWhenTheCaptureF
   pickAt({2500, -3});
   magnifier.updatePickPreview();
   EXPECT_EQ(pickPoint(), (Point32{1920, 0}));
+
+  // The pointer moved while the screen was read: the move stands, on the axes it changed.
+  fake.captureWorks = true;
+  for (const auto& [seen, movedTo, kept] : {std::tuple{Point32{640, 700}, Point32{650, 710}, Point32{650, 710}},
+                                            {Point32{-5, 2000}, Point32{30, 40}, Point32{30, 40}},
+                                            {Point32{-5, 2000}, Point32{-5, 60}, Point32{0, 60}}}) {
+    pickAt(seen);
+    fake.whileCapturing = [&, to = movedTo] { pickAt(to); };
+    magnifier.updatePickPreview();
+    EXPECT_EQ(pickPoint(), kept) << movedTo.x << "," << movedTo.y;
+  }
 }
 
 TEST_F(MagnifierUpdate, NewFishEyeLimitsTheStrengthAndShowsItInTheField) {
