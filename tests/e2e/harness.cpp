@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdio>
 #include <fstream>
 
 namespace e2e {
@@ -35,6 +36,20 @@ HWND firstWindowOf(const Program& program, const std::function<bool(HWND)>& acce
       limit);
   return found;
 }
+// What Wine reported of one process in the run's error output (LUMARIN_E2E_WINE_LOG), where each
+// line starts with the process's and the thread's identifiers, in hexadecimal.
+std::string wineErrorsOf(DWORD processId) {
+  const wchar_t* log = _wgetenv(L"LUMARIN_E2E_WINE_LOG");
+  if (!log) return {};
+  char prefix[16];
+  snprintf(prefix, sizeof prefix, "%04lx:", static_cast<unsigned long>(processId));
+  std::ifstream in{std::filesystem::path(log)};
+  std::string line, lines;
+  while (std::getline(in, line))
+    if (line.rfind(prefix, 0) == 0) lines += line + "\n";
+  return lines;
+}
+
 }  // namespace
 
 bool pollUntil(const std::function<bool()>& condition, Clock::duration limit) {
@@ -126,6 +141,11 @@ Program::~Program() {
   in.close();
   EXPECT_EQ(output.find("Unhandled"), std::string::npos) << "Wine reports an exception the program did not handle:\n"
                                                           << output.substr(0, 2000);
+  // Wine goes on past an access violation inside a window procedure and only says so in its error
+  // output; Windows ends the program there.
+  const std::string faults = wineErrorsOf(process_.dwProcessId);
+  EXPECT_EQ(faults.find("exception"), std::string::npos) << "Wine reports an exception in the program:\n"
+                                                         << faults.substr(0, 2000);
   std::error_code ignored;
   std::filesystem::remove(outputFile_, ignored);
 }

@@ -3,7 +3,8 @@
 #   run_e2e.sh DRIVER.exe DIST_FOLDER DPI [gtest arguments...]
 # A DRIVER ending in .sh is a bash script run with WINE, WINEPREFIX and DISPLAY set, given the
 # arguments after DPI.
-# LUMARIN_WINEDEBUG: Wine's debug channels for the run (none by default), e.g. +menu,+systray.
+# LUMARIN_WINEDEBUG: Wine's debug channels for the run; by default only exceptions (err+seh), which
+# the driver reads from the program's output, e.g. -all,err+seh,+menu,+systray.
 # LUMARIN_E2E_MONITORS=2: one wide X screen split into two monitors that Wine reads through
 # Xinerama, the second (1024 x 768) primary, so the first (1280 x 1024) lies at negative x.
 # Each run gets its own display and its own Wine prefix (copied from a booted base prefix kept
@@ -17,7 +18,7 @@ wine=/usr/lib/wine/wine64
 work=${LUMARIN_E2E_WORK:-$(dirname "$driver")}
 base="$work/wineprefix-base"
 
-export WINEDEBUG=${LUMARIN_WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=${LUMARIN_WINEDEBUG:--all,err+seh},+pid WINEDLLOVERRIDES="mscoree,mshtml="
 
 # One booted prefix serves every run; boot it once, under a lock, since runs may go in parallel.
 (
@@ -80,5 +81,12 @@ export DISPLAY="$display"
 if [[ $driver == *.sh ]]; then
   WINE=$wine bash ${LUMARIN_E2E_TRACE:+-x} "$driver" "$@"
 else
-  LUMARIN_E2E_DPI=$dpi LUMARIN_DIST=$(winepath -w "$dist" 2>/dev/null) "$wine" "$driver" "$@"
+  # Wine writes what it reports of every process of the run to this one error output: the driver
+  # reads the program's lines from it, and they are shown here afterwards.
+  wine_log="$prefix/drive_c/wine-output.log"
+  status=0
+  LUMARIN_E2E_DPI=$dpi LUMARIN_DIST=$(winepath -w "$dist" 2>/dev/null) LUMARIN_E2E_WINE_LOG='C:\wine-output.log' \
+    "$wine" "$driver" "$@" 2>"$wine_log" || status=$?
+  cat "$wine_log" >&2
+  exit "$status"
 fi
