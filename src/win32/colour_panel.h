@@ -6,6 +6,7 @@
 #include "ports/argb.h"
 #include "ui/main_window_layout.h"
 #include "win32/handles.h"
+#include "win32/window_routing.h"
 
 namespace Lmr::win32 {
 
@@ -21,11 +22,11 @@ class ColourPanel {
   void setColour(Argb colour);
 
   // Called by the panel's procedure (see window_routing.h).
-  void attachWindow(HWND window) { window_ = window; }
+  void attachWindow(HWND window) { window_.attach(window); }
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  HWND window_ = nullptr;
+  RoutedWindow window_;
   Argb colour_ = 0;
   Brush brush_;
 };

@@ -14,10 +14,6 @@ constexpr DWORD dialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPC
 
 }  // namespace
 
-DialogWindow::~DialogWindow() {
-  if (window_) DestroyWindow(window_);
-}
-
 void DialogWindow::createFrame(const Frame& frame, ModalDialog::TabStep nextInTabOrder) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   madeDpi_ = dpi_ = systemDpi();

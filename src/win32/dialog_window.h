@@ -1,7 +1,7 @@
 #pragma once
 // What the program's two dialogs share: a fixed frame owned by the main window, with its icon,
 // laid out in units of the system's message font, shown modally over the main window, its close
-// box left to the dialog, and its window destroyed with the object that made it.
+// box left to the dialog, and its window ended with the object that made it.
 #include <windows.h>
 
 #include <map>
@@ -14,6 +14,7 @@
 #include "win32/handles.h"
 #include "win32/main_window.h"
 #include "win32/modal_dialog.h"
+#include "win32/window_routing.h"
 
 namespace Lmr::win32 {
 
@@ -23,7 +24,7 @@ class DialogWindow {
   DialogWindow& operator=(const DialogWindow&) = delete;
 
   // Called by the window's procedure (see window_routing.h).
-  void attachWindow(HWND window) { window_ = window; }
+  void attachWindow(HWND window) { window_.attach(window); }
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  protected:
@@ -36,7 +37,7 @@ class DialogWindow {
   };
 
   explicit DialogWindow(const MainWindow& owner) : owner_(owner), modal_(owner) {}
-  ~DialogWindow();
+  ~DialogWindow() = default;
 
   // Makes the hidden window; its controls are the dialog's own. Tab follows `nextInTabOrder`.
   void createFrame(const Frame& frame, ModalDialog::TabStep nextInTabOrder);
@@ -49,7 +50,7 @@ class DialogWindow {
   virtual void closeBox() = 0;
 
   const MainWindow& owner_;
-  HWND window_ = nullptr;
+  RoutedWindow window_;
   Font font_;  // the system's message font, whose cell the layout is scaled by
   ui::Size cell_{};
   ModalDialog modal_;

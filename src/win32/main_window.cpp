@@ -23,9 +23,7 @@ constexpr wchar_t panelClass[] = L"LumarinPanel";
 
 MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
 
-MainWindow::~MainWindow() {
-  if (window_) DestroyWindow(window_);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::registerClasses(HINSTANCE instance) {
   registerRoutedClass<MainWindow>(instance, mainWindowClassName);
@@ -55,8 +53,8 @@ void MainWindow::buildControls(MainWindowEvents& handlers) {
 }
 
 void MainWindow::createWindow() {
-  window_ = CreateWindowExW(mainWindowExStyle, mainWindowClassName, L"Lumarin", mainWindowStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 400, 600, nullptr, nullptr, instance_, this);
+  CreateWindowExW(mainWindowExStyle, mainWindowClassName, L"Lumarin", mainWindowStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, 400, 600, nullptr, nullptr, instance_, this);
 }
 
 void MainWindow::createControls() {

@@ -16,6 +16,7 @@
 #include "ui/main_window_layout.h"
 #include "win32/control_tips.h"
 #include "win32/handles.h"
+#include "win32/window_routing.h"
 
 namespace Lmr::win32 {
 
@@ -63,7 +64,7 @@ class MainWindow final : public MainWindowPort {
   HWND handle() const { return window_; }
 
   // Called by the window's procedure (see window_routing.h).
-  void attachWindow(HWND window) { window_ = window; }
+  void attachWindow(HWND window) { window_.attach(window); }
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND control(ui::ControlId id) const;
   HICON icon() const { return icon_; }
@@ -115,7 +116,7 @@ class MainWindow final : public MainWindowPort {
   static void registerClasses(HINSTANCE instance);
 
   HINSTANCE instance_;
-  HWND window_ = nullptr;
+  RoutedWindow window_;
   MainWindowEvents* handlers_ = nullptr;
   int dpi_ = 96;
   Font dialogFont_;

@@ -14,10 +14,6 @@ constexpr DWORD snapshotExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_WINDO
 
 }  // namespace
 
-SnapshotWindow::~SnapshotWindow() {
-  if (pick_from_hwnd) DestroyWindow(pick_from_hwnd);
-}
-
 void SnapshotWindow::create() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   registerRoutedClass<SnapshotWindow, &SnapshotWindow::Lmr_Preview_WndProc>(

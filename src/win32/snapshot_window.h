@@ -7,6 +7,7 @@
 
 #include "ports/snapshot_port.h"
 #include "win32/screen_capture.h"
+#include "win32/window_routing.h"
 
 namespace Lmr::win32 {
 
@@ -15,7 +16,6 @@ class SnapshotWindow final : public SnapshotPort {
   SnapshotWindow() = default;
   SnapshotWindow(const SnapshotWindow&) = delete;
   SnapshotWindow& operator=(const SnapshotWindow&) = delete;
-  ~SnapshotWindow() override;
 
   void create() override;
   void hide() override;
@@ -28,13 +28,13 @@ class SnapshotWindow final : public SnapshotPort {
   HWND handle() const { return pick_from_hwnd; }
 
   // Called by the window's procedure (see window_routing.h).
-  void attachWindow(HWND window) { pick_from_hwnd = window; }
+  void attachWindow(HWND window) { pick_from_hwnd.attach(window); }
   LRESULT Lmr_Preview_WndProc(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   void repaint();
 
-  HWND pick_from_hwnd = nullptr;
+  RoutedWindow pick_from_hwnd;
   Rect32 screenRect_{};
   // Kept while the window shows it, so a repaint shows the frozen screen again and not the
   // class background, which the magnifier would then sample; let go when the window hides.

@@ -5,7 +5,36 @@
 // then on the window reaches nobody, and its object holds no handle to it.
 #include <windows.h>
 
+#include <utility>
+
 namespace Lmr::win32 {
+
+// The window an object made and routes to itself, used as the window's handle. Routing sets it when
+// the window is created and clears it with the window's last message. When the object ends first,
+// its window ends with it, and is let go of before it is destroyed: the messages of its destruction
+// (activation, focus, WM_DESTROY, and the same for its children) then reach only the system, never
+// a part of an object that has already ended, whatever order the object's parts end in. Every
+// object of the program that has a window holds it this way.
+class RoutedWindow {
+ public:
+  RoutedWindow() = default;
+  RoutedWindow(const RoutedWindow&) = delete;
+  RoutedWindow& operator=(const RoutedWindow&) = delete;
+  ~RoutedWindow() { destroy(); }
+
+  operator HWND() const { return window_; }  // NOLINT(google-explicit-constructor): it is the handle
+  // Called by the routing only: the window has been made, or has gone.
+  void attach(HWND window) { window_ = window; }
+  void destroy() {
+    const HWND window = std::exchange(window_, nullptr);
+    if (!window) return;
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    DestroyWindow(window);
+  }
+
+ private:
+  HWND window_ = nullptr;
+};
 
 // `Owner` provides attachWindow(HWND) and the message handler `handle`.
 template <class Owner, LRESULT (Owner::*handle)(UINT, WPARAM, LPARAM) = &Owner::handleMessage>
