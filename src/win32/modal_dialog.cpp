@@ -34,7 +34,11 @@ void ModalDialog::showModal(const std::function<void()>& shown) {
     focus();
     return;
   }
+  // Opened over another dialog (the options from the tray while the history is open), the owner
+  // is already disabled and that dialog active: both are left as they were found.
   HWND owner = owner_.handle();
+  const HWND activeBefore = GetActiveWindow();
+  ownerWasEnabled_ = IsWindowEnabled(owner) != FALSE;
   placeOverOwner();
   EnableWindow(owner, FALSE);
   ShowWindow(window_, SW_SHOW);
@@ -42,14 +46,15 @@ void ModalDialog::showModal(const std::function<void()>& shown) {
   restoreFocus();
   if (shown) shown();
   runModalLoop();
-  EnableWindow(owner, TRUE);
-  if (IsWindow(owner)) SetActiveWindow(owner);
+  EnableWindow(owner, ownerWasEnabled_);
+  const HWND activeAfter = ownerWasEnabled_ ? owner : activeBefore;
+  if (IsWindow(activeAfter)) SetActiveWindow(activeAfter);
 }
 
 void ModalDialog::close() {
   if (!visible()) return;
   rememberFocus();
-  EnableWindow(owner_.handle(), TRUE);
+  EnableWindow(owner_.handle(), ownerWasEnabled_);
   ShowWindow(window_, SW_HIDE);
 }
 

@@ -23,7 +23,8 @@ class ModalDialog {
   // Centred over the owner, shown and served until hidden again; `shown` runs once the dialog is
   // on screen. A dialog already open is only focused.
   void showModal(const std::function<void()>& shown = {});
-  // The owner is enabled before the dialog goes, so Windows hands the activation back to it.
+  // The owner is enabled again (unless it was disabled when the dialog opened) before the dialog
+  // goes, so Windows hands the activation back to it.
   void close();
   void focus();
   // The dialog's WM_ACTIVATE: the focus leaves with it and comes back with it.
@@ -40,6 +41,7 @@ class ModalDialog {
   HWND window_ = nullptr;
   TabStep nextInTabOrder_;
   HWND lastFocused_ = nullptr;
+  bool ownerWasEnabled_ = true;
 };
 
 }  // namespace Lmr::win32

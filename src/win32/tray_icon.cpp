@@ -29,6 +29,8 @@ void TrayIcon::removeIcon() {
 
 // The owner comes to the foreground first, or a click elsewhere would not close the menu, and
 // the message posted after it lets the menu go away properly (the documented way for tray menus).
+// While a dialog holds the main window, the dialog comes to the foreground instead: a disabled
+// window cannot take it, and the menu would end at once.
 void TrayIcon::openMenu(std::span<const TrayMenuItem> items) {
   POINT cursor{};
   GetCursorPos(&cursor);
@@ -36,7 +38,7 @@ void TrayIcon::openMenu(std::span<const TrayMenuItem> items) {
   for (const TrayMenuItem& item : items)
     AppendMenuW(menu.get(), MF_STRING, item.command, std::wstring(item.text).c_str());
   HWND owner = owner_.handle();
-  SetForegroundWindow(owner);
+  SetForegroundWindow(GetLastActivePopup(owner));
   TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);
 }

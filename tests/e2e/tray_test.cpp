@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "harness.h"
+#include "ports/control_id.h"
 
 namespace {
 
@@ -118,6 +119,22 @@ TEST_F(TrayRun, TheMenuShowsPicksOpensTheOptionsAndExits) {
   PostMessageW(options, WM_CLOSE, 0, 0);
   ASSERT_TRUE(pollUntil([&] { return !IsWindowVisible(options); }, 3s));
 
+  // Over the history dialog, the options leave the main window as they found it: held by the
+  // history, which stays the active window.
+  clickControl(GetDlgItem(window_, static_cast<int>(Lmr::ui::ControlId::color_previous)));
+  HWND history = nullptr;
+  ASSERT_TRUE(pollUntil([&] { return (history = FindWindowW(L"LumarinHistory", nullptr)) && IsWindowVisible(history); }, 3s));
+  choose(2);
+  ASSERT_TRUE(pollUntil([&] { return IsWindowVisible(options) != FALSE; }, 3s));
+  PostMessageW(options, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(pollUntil([&] { return !IsWindowVisible(options); }, 3s));
+  EXPECT_FALSE(IsWindowEnabled(window_)) << "the main window takes no input under the history dialog";
+  EXPECT_TRUE(IsWindowVisible(history));
+
+  // Exit with both dialogs open: every window ends before or without its object (the harness
+  // fails a run in which Wine reports an exception).
+  choose(2);
+  ASSERT_TRUE(pollUntil([&] { return IsWindowVisible(options) != FALSE; }, 3s));
   choose(3);  // "Exit"
   EXPECT_TRUE(ends());
   EXPECT_TRUE(pollUntil([] { return !trayShowsAnIcon(); }, 3s)) << "the icon is gone";
