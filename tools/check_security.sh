@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Checks what the two binaries can do to the machine, from their import tables and the sources:
-# - they import only system libraries, and name no other library anywhere in them but our own
-#   LumarinMouse.dll, which is loaded by its full path (never a bare name through the search path);
+# - they import only the system's known DLLs (known_dlls.txt, beside this script), which no file in
+#   the program's folder can stand in for, and comctl32, which the program's manifest takes from
+#   the system's side-by-side store;
+# - they name no other library anywhere in them but system ones and our own LumarinMouse.dll, which
+#   is loaded by its full path (never a bare name through the search path);
 # - the program can call no function that writes files, and of the registry only opening, the
 #   bounded typed read, writing one value, deleting the tree and closing, all on its settings key;
 # - the only registry read asks the size first and refuses values too large to be a setting.
@@ -15,6 +18,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 system_libraries='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|gdiplus|shcore|msvcrt|ntdll|oleacc|ole32|oleaut32)\.dll$'
 own_library='^lumarinmouse\.dll$'
+known_dlls=$(grep -v '^#' "$(dirname "$0")/known_dlls.txt")
 
 # "LIBRARY function" per imported function.
 imports_of() {
@@ -28,10 +32,19 @@ for binary in "$dist/Lumarin.exe" "$dist/LumarinMouse.dll"; do
   [ -n "$imports" ] || fail "$name: no import table read"
   for library in $(echo "$imports" | awk '{print $1}' | sort -u); do
     [[ $library =~ $system_libraries ]] || fail "$name imports $library, which is not a system library"
+    if [ "$library" = comctl32.dll ]; then
+      strings -a "$binary" | grep -q 'name="Microsoft.Windows.Common-Controls"' ||
+        fail "$name imports comctl32.dll without a manifest that takes it from the side-by-side store"
+    else
+      grep -qxF "$library" <<<"$known_dlls" ||
+        fail "$name imports $library, which is not a known DLL: a file of that name beside it would be loaded"
+    fi
   done
-  # Library names written in the binary (narrow and wide): what it could ever load by name.
+  # Library names written in the binary (narrow and wide): what it could ever load by name. A wide
+  # name right after a narrow text reads with that text's last letter in front ("n" "oleacc.dll").
   for named in $( (strings -a "$binary"; strings -a -el "$binary") | grep -ioE '[A-Za-z0-9_.+-]+\.dll' | tr 'A-Z' 'a-z' | sort -u); do
-    [[ $named =~ $system_libraries || $named =~ $own_library ]] || fail "$name names the library $named"
+    [[ $named =~ $system_libraries || $named =~ $own_library || ${named#?} =~ $system_libraries ]] ||
+      fail "$name names the library $named"
   done
   writers=$(echo "$imports" | awk '{print $2}' | grep -E '^(CreateFile|WriteFile|CopyFile|MoveFile|DeleteFile|ReplaceFile|CreateDirectory|RemoveDirectory|SetFileAttributes|CreateHardLink|CreateSymbolicLink|_w?fopen|_w?open|_w?creat|_w?sopen|fopen|Reg(Create|SetValue|Save|Restore|Replace|Load|Connect|Query))' || true)
   [ -z "$writers" ] || fail "$name can write outside its settings key or read the registry unbounded: $(echo $writers)"

@@ -7,16 +7,36 @@
 #include "colour/colour_text.h"
 #include "ui/control_help.h"
 #include "win32/main_window.h"
+#include "win32/system_library.h"
 #include "win32/window_routing.h"
 
 namespace Lmr::win32 {
 namespace {
 
+// What answering a screen reader takes of COM and the accessibility library, loaded with the
+// first request: most runs never have one.
+struct AccessibilityFunctions {
+  decltype(&CoInitializeEx) startCom = systemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+  decltype(&SysAllocStringLen) allocString =
+      systemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+  decltype(&CreateStdAccessibleObject) standardObject =
+      systemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+  decltype(&LresultFromObject) resultFromObject =
+      systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+
+  bool complete() const { return startCom && allocString && standardObject && resultFromObject; }
+};
+
+const AccessibilityFunctions& accessibility() {
+  static const AccessibilityFunctions functions;
+  return functions;
+}
+
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT giveText(std::wstring_view text, BSTR* out) {
   if (!out) return E_POINTER;
-  *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  *out = accessibility().allocString(text.data(), static_cast<UINT>(text.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -125,15 +145,17 @@ class AccessibleControl final : public IAccessible {
 }  // namespace
 
 LRESULT accessibleObjectOf(HWND control, ui::ControlId id, WPARAM wParam) {
+  const AccessibilityFunctions& functions = accessibility();
+  if (!functions.complete()) return 0;
   // Handing an object to another process takes COM on this thread; nobody asks until a reader
   // does, so it starts with the first request.
-  static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  static const HRESULT com = functions.startCom(nullptr, COINIT_APARTMENTTHREADED);
   (void)com;
   IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))))
+  if (FAILED(functions.standardObject(control, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))))
     return 0;
   auto* object = new AccessibleControl(control, id, standard);
-  const LRESULT result = LresultFromObject(IID_IAccessible, wParam, object);
+  const LRESULT result = functions.resultFromObject(IID_IAccessible, wParam, object);
   object->Release();
   return result;
 }

@@ -1,5 +1,7 @@
 #include "win32/dpi_awareness.h"
 
+#include "win32/system_library.h"
+
 namespace Lmr::win32 {
 namespace {
 
@@ -8,20 +10,10 @@ Function user32Function(const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
 }
 
-// shcore holds the per-monitor awareness of Windows 8.1 up to 1607; it comes from the system
-// folder only, by its full path there.
-HMODULE loadShcore() {
-  wchar_t path[MAX_PATH + 16] = {};
-  const UINT length = GetSystemDirectoryW(path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  wcscat_s(path, L"\\shcore.dll");
-  return LoadLibraryExW(path, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
+// shcore holds the per-monitor awareness of Windows 8.1 up to 1607.
 template <class Function>
 Function shcoreFunction(const char* name) {
-  static HMODULE shcore = loadShcore();
-  return shcore ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(shcore, name))) : nullptr;
+  return systemFunction<Function>(L"shcore.dll", name);
 }
 
 // The handles and values of the newer headers, spelt out so that older ones build too.
