@@ -5,9 +5,12 @@
 # that does not close), the silent uninstall, and an uninstall after the folder was deleted by hand.
 # The older setup is packaged with a throwaway self-signed certificate: its setup, uninstaller, exe
 # and DLL must carry the signature, and the unsigned newer build's exe must not.
-#   install_test.sh SETUP.exe CPackConfig.cmake
+# A folder NSIS accepts but Windows will not make is refused too; and a setup that runs with more
+# rights than the Lumarin it closes does not start Lumarin again with its own (under Wine every
+# program runs elevated, so that Lumarin is started with the user's limited token beside it).
+#   install_test.sh SETUP.exe CPackConfig.cmake limited_start.exe
 set -euo pipefail
-setup=$(readlink -f "$1"); cpack_config=$(readlink -f "$2")
+setup=$(readlink -f "$1"); cpack_config=$(readlink -f "$2"); limited_start=$(readlink -f "$3")
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 old_version=1.0.10
 new_version=$(basename "$setup" | sed -E 's/^Lumarin-(.*)-win64-setup\.exe$/\1/')
@@ -15,6 +18,7 @@ new_version=$(basename "$setup" | sed -E 's/^Lumarin-(.*)-win64-setup\.exe$/\1/'
 drive_c="$WINEPREFIX/drive_c"
 mkdir -p "$drive_c/setups"
 cp "$setup" "$drive_c/setups/new-setup.exe"
+cp "$limited_start" "$drive_c/setups/limited_start.exe"
 keys="$WINEPREFIX/signing"
 mkdir -p "$keys"
 openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Lumarin throwaway test signer" \
@@ -58,9 +62,11 @@ exists() { [ -e "$1" ] && echo present || echo absent; }
 signed() { osslsigncode verify -in "$1" -CAfile "$keys/cert.pem" >/dev/null 2>&1 && echo signed || echo unsigned; }
 new_session() { wineserver -w; "$WINE" wineboot >/dev/null 2>&1 </dev/null; sleep 3; }
 
-# A folder that cannot be written: a clear refusal, nothing half-installed, no entry.
+# A folder that cannot be written: a clear refusal, nothing half-installed, no entry. NSIS itself
+# drops the first two as invalid; the third it takes, and no folder can be made there.
 touch "$drive_c/blocker.txt"
-for target in 'C:\blocker.txt\Lumarin' 'C:\What?Folder'; do
+ln -s /proc "$WINEPREFIX/dosdevices/r:"
+for target in 'C:\blocker.txt\Lumarin' 'C:\What?Folder' 'R:\Lumarin'; do
   expect "setup into $target ends with" 2 "$(run "C:\\setups\\new-setup.exe /S /D=$target")"
   expect "no entry after $target" 0 "$(entries)"
   expect "shortcut after $target" absent "$(exists "$shortcut")"
@@ -103,6 +109,15 @@ python3 -c 'import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.arg
 expect "the stored setting survives the upgrade" 0x1 "$(value "$settings" close_btn_minimizes)"
 expect "the setup run twice" 0 "$(run 'C:\setups\new-setup.exe /S')"
 expect "one entry" 1 "$(entries)"
+
+# The user's own Lumarin runs with fewer rights than the setup: closed, and not started again.
+"$WINE" taskkill /im Lumarin.exe >/dev/null 2>&1
+for _ in $(seq 1 50); do [ -z "$(lumarin_pids)" ] && break; sleep 0.2; done
+expect "a Lumarin started with the user's limited rights" 0 \
+  "$(run "C:\setups\limited_start.exe \"$dir\Lumarin.exe\"")"
+expect "and its window shows" yes "$(window_shown)"
+expect "the elevated setup over it" 0 "$(run 'C:\setups\new-setup.exe /S')"
+expect "no Lumarin with the setup's rights" "" "$(lumarin_pids)"
 while read -r name expected; do
   expect "entry $name" "$expected" "$(value "$entry" "$name")"
 done <<EOF
