@@ -90,6 +90,10 @@ bool PickMode::clickEndsUpdate() {
   return true;
 }
 
+PickMode::~PickMode() {
+  if (is_picking_) mouse_.end();
+}
+
 bool PickMode::dropForClose() {
   const bool wasPicking = is_picking_;
   is_picking_ = false;

@@ -30,6 +30,9 @@ class PickMode {
            const Readouts& readouts);
   PickMode(const PickMode&) = delete;
   PickMode& operator=(const PickMode&) = delete;
+  // The tray's Exit ends the program with pick mode on: the monitor must write no more into the
+  // pick point, which ends with the program's object.
+  ~PickMode();
 
   bool is_picking() const { return is_picking_; }
   std::int32_t threadLoopCount() const { return threadLoopCount_; }

@@ -16,11 +16,12 @@
 
 namespace Lmr::testing {
 
-// A dialog has no message for its handlers as it goes, but one still holding them when it ends
-// would reach them later in a real process: end the run there, saying which.
+// A dialog has no message for its handlers as it goes, but one still holding them (or a monitor
+// still filling its record) when it ends would reach them later in a real process: end the run
+// there, saying which.
 inline void failIfHeld(const void* handlers, const char* dialog) {
   if (!handlers) return;
-  std::fprintf(stderr, "%s still holds its handlers as it ends\n", dialog);
+  std::fprintf(stderr, "%s still holds what it reports to as it ends\n", dialog);
   std::abort();
 }
 
@@ -165,6 +166,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   // The handlers the main window and the options dialog report to, while they hold them.
   MainWindowEvents* windowHandlers = nullptr;
   OptionsDialogEvents* optionsHandlers = nullptr;
+  pt_type* monitored = nullptr;  // the record the monitor fills, from begin to end
 
   // As Windows does when the process's window objects are destroyed: the main window's last
   // messages go, synchronously, to whatever handler it still holds.
@@ -173,6 +175,8 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
       for (const std::uint32_t destroyTime : {0x06u /*activate*/, 0x08u /*kill focus*/, 0x02u /*destroy*/, 0x82u /*nc destroy*/})
         windowHandlers->WndProc(destroyTime, 0, 0);
     failIfHeld(optionsHandlers, "the options dialog");
+    // A real monitor would go on writing into a record that has ended with the program.
+    failIfHeld(monitored, "the mouse monitor");
   }
 
   void log(std::string what) { calls.push_back(std::move(what)); }
@@ -210,12 +214,17 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   }
 
   bool load() override { log("load mouse"); return mouseLoads; }
-  int begin(pt_type*) override {
+  int begin(pt_type* record) override {
     log("begin");
+    monitored = record;
     if (onBegin) onBegin();
     return 1;
   }
-  int end() override { log("end"); return 1; }
+  int end() override {
+    log("end");
+    monitored = nullptr;
+    return 1;
+  }
 
   void buildControls(MainWindowEvents& handlers) override {
     log("build controls");
