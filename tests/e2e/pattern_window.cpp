@@ -59,8 +59,32 @@ LRESULT CALLBACK PatternWindow::windowProc(HWND window, UINT message, WPARAM wPa
     self->paint();
     return 0;
   }
-  if ((message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) && self) ++self->presses_;
+  if (self) self->count(message);
   return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void PatternWindow::count(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      ++heard_.presses;
+      break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      ++heard_.releases;
+      break;
+    case WM_MOUSEWHEEL:
+      ++heard_.wheelTurns;
+      break;
+    default:
+      break;
+  }
+}
+
+std::ostream& operator<<(std::ostream& out, const MouseMessages& heard) {
+  return out << heard.presses << " presses, " << heard.releases << " releases, " << heard.wheelTurns << " wheel turns";
 }
 
 }  // namespace e2e

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 namespace e2e {
@@ -19,6 +20,15 @@ inline std::uint32_t patternAt(int x, int y, std::uint32_t variant) {
 }
 inline constexpr std::uint32_t firstPattern = 0, secondPattern = 0x808080;
 
+// Mouse messages a window received: button presses and releases, wheel turns.
+struct MouseMessages {
+  int presses = 0;
+  int releases = 0;
+  int wheelTurns = 0;
+  friend bool operator==(const MouseMessages&, const MouseMessages&) = default;
+};
+std::ostream& operator<<(std::ostream& out, const MouseMessages& heard);
+
 // A topmost borderless window showing the pattern, at the screen's top-left unless moved.
 class PatternWindow {
  public:
@@ -32,20 +42,21 @@ class PatternWindow {
   // Paints another variant where the window stands, without bringing it to the front (what lies
   // under another window changes).
   void repaint(std::uint32_t variant);
-  // Presses of a mouse button the window itself received.
-  int presses() const { return presses_; }
+  // The mouse messages the window itself received, as the program under a pick would.
+  const MouseMessages& heard() const { return heard_; }
   HWND handle() const { return window_; }
 
  private:
   bool onScreenAt(int left, int top) const;
   void paint() const;
+  void count(UINT message);
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   void fill(std::uint32_t variant);
 
   HWND window_ = nullptr;
   std::vector<std::uint32_t> pixels_;
-  int presses_ = 0;
+  MouseMessages heard_;
 };
 
 }  // namespace e2e

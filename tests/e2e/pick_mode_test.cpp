@@ -61,7 +61,10 @@ class PickModeRun : public testing::Test {
   std::optional<PickingSession> session_;
 };
 
-TEST_F(PickModeRun, PickStartsOnReleaseTheReadoutsFollowThePointerAndAClickPicks) {
+// The press that picks and its release never reach the window picked from, also when the release
+// comes after pick mode has ended, or after a new pick mode has started; outside pick mode the
+// same click does.
+TEST_F(PickModeRun, PickStartsOnReleaseTheReadoutsFollowThePointerAndAPressPicksTouchingNothingUnderIt) {
   const POINT pick = session().centreOf(ControlId::btn_pick);
   ASSERT_TRUE(pointerTo(pick.x, pick.y));
   ASSERT_TRUE(realPointer(L"mousedown 1"));
@@ -79,14 +82,31 @@ TEST_F(PickModeRun, PickStartsOnReleaseTheReadoutsFollowThePointerAndAClickPicks
     patternOrigin = {left->x + 40, left->y + 60};
     ASSERT_TRUE(session().pattern().show(firstPattern, patternOrigin.x, patternOrigin.y));
   }
-  ASSERT_TRUE(session().outlastClickGrace(0, 255, firstPattern, patternOrigin));
-  ASSERT_TRUE(realPointer(L"click 1"));
-  EXPECT_TRUE(session().pickingBecomes(false)) << "the click after the grace ends pick mode";
-
+  const auto pressToPick = [&](POINT spot) {
+    return session().outlastClickGrace(spot.x, spot.y, firstPattern, patternOrigin) && realPointer(L"mousedown 1") &&
+           session().pickingBecomes(false);
+  };
+  ASSERT_TRUE(pressToPick({0, 255})) << "the press after the grace ends pick mode";
+  ASSERT_TRUE(realPointer(L"mouseup 1"));
   ASSERT_TRUE(pointerTo(120, 120));
   pumpMessagesFor(severalTicks);
   EXPECT_EQ(session().text(ControlId::out_hex), hexOf(at(0, 255))) << "the picked colour stays";
   EXPECT_EQ(session().text(ControlId::out_rgb), L"rgb(0,255," + std::to_wstring(at(0, 255) & 0xFF) + L")");
+
+  start();  // a pick, and the next one started before the button is let go
+  ASSERT_TRUE(pressToPick({30, 40}));
+  start();
+  ASSERT_TRUE(realPointer(L"mouseup 1"));
+  ASSERT_TRUE(pointerTo(patternOrigin.x + 70, patternOrigin.y + 20));
+  EXPECT_TRUE(session().hexShows(at(70, 20))) << "the new pick mode follows the pointer";
+  session().pressKey(VK_ESCAPE);
+  ASSERT_TRUE(session().pickingBecomes(false));
+  pumpMessagesFor(severalTicks);
+  EXPECT_EQ(session().pattern().heard(), MouseMessages{}) << "the window picked from heard nothing";
+
+  ASSERT_TRUE(realPointer(L"click 1"));
+  EXPECT_TRUE(pollUntil([&] { return session().pattern().heard() == MouseMessages{1, 1, 0}; }, 3s))
+      << "outside pick mode the click reaches it: " << session().pattern().heard();
 }
 
 TEST_F(PickModeRun, EnterStartsAndEndsEscapeOnlyEnds) {
@@ -101,7 +121,9 @@ TEST_F(PickModeRun, EnterStartsAndEndsEscapeOnlyEnds) {
   EXPECT_TRUE(session().pickingBecomes(false));
 }
 
-TEST_F(PickModeRun, TheWheelOverThePatternChangesTheStrength) {
+// The wheel sets the strength without scrolling what lies under the pointer; outside pick mode
+// it scrolls as ever.
+TEST_F(PickModeRun, TheWheelOverThePatternChangesTheStrengthAndNotThePattern) {
   start();
   ASSERT_TRUE(pointerTo(60, 60));
   ASSERT_TRUE(realPointer(L"click 4"));
@@ -110,6 +132,14 @@ TEST_F(PickModeRun, TheWheelOverThePatternChangesTheStrength) {
   EXPECT_TRUE(pollUntil([&] { return session().text(ControlId::fisheye_num_updn) == L"5"; }, 3s))
       << windowText(session().control(ControlId::fisheye_num_updn));
   EXPECT_TRUE(session().picking()) << "wheel steps are no click";
+  EXPECT_EQ(session().pattern().heard(), MouseMessages{});
+
+  session().pressKey(VK_ESCAPE);
+  ASSERT_TRUE(session().pickingBecomes(false));
+  ASSERT_TRUE(realPointer(L"click 5"));
+  EXPECT_TRUE(pollUntil([&] { return session().pattern().heard().wheelTurns == 1; }, 3s))
+      << "outside pick mode the wheel reaches it: " << session().pattern().heard();
+  EXPECT_EQ(session().text(ControlId::fisheye_num_updn), L"5");
 }
 
 TEST_F(PickModeRun, ArrowsMoveThePickPointByOnePixelInAndOutOfPickMode) {
