@@ -73,6 +73,7 @@ StartAction startActionFor(std::span<const std::wstring> args) {
   if (args.empty()) return StartAction::Run;
   if (args.front() == L"--silent-install") return StartAction::SilentInstall;
   if (args.front() == L"--uninstall") return StartAction::Uninstall;
+  if (args.front() == L"--tray") return StartAction::Tray;
   return StartAction::Run;
 }
 

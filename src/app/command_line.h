@@ -11,6 +11,7 @@ enum class StartAction {
   Run,            // start the program
   SilentInstall,  // "--silent-install": end at once
   Uninstall,      // "--uninstall": delete the settings key, then end
+  Tray,           // "--tray": start as usual with the main window hidden, reached through the tray
 };
 
 // The arguments after the program name. The program name is a path and takes no escapes: it runs

@@ -6,19 +6,23 @@
 namespace Lmr {
 
 int runProcess(std::span<const std::wstring> args, Platform& platform) {
-  switch (startActionFor(args)) {
+  const StartAction action = startActionFor(args);
+  switch (action) {
     case StartAction::SilentInstall:
       return 0;
     case StartAction::Uninstall:
       platform.settings.deleteSettings();
       return 0;
     case StartAction::Run:
+    case StartAction::Tray:
       break;
   }
   Lumarin lumarin(platform);
   if (!lumarin.startedUp()) return 0;
   if (!lumarin.Lumarin_Load()) return 0;
-  platform.window.show();
+  // Started at sign-in, the program waits in the tray; the icon, its menu or a second start bring
+  // the window.
+  if (action != StartAction::Tray) platform.window.show();
   platform.window.runMessageLoop();
   return 0;
 }

@@ -4,6 +4,10 @@ namespace Lmr {
 namespace {
 
 constexpr int closeWhilePickingWaitMs = 250;
+// At sign-in the shell may not have its tray ready when the program starts: the icon is asked for
+// again every two seconds for two minutes, then the window shows itself.
+constexpr std::uint32_t trayRetryPeriodMs = 2000;
+constexpr int trayRetries = 60;
 
 std::uint16_t lowWord(std::uintptr_t value) { return static_cast<std::uint16_t>(value & 0xFFFF); }
 
@@ -21,7 +25,7 @@ WindowLife::WindowLife(MainWindowPort& window, TrayPort& tray, ProcessPort& proc
       magnifier_(magnifier) {}
 
 void WindowLife::initTrayIcon() {
-  tray_.addIcon();
+  addTrayIcon();
   trayRestarted_ = tray_.trayRestartedMessage();
 }
 
@@ -29,13 +33,41 @@ void WindowLife::WndProc(std::uint32_t message, std::uintptr_t wParam, std::intp
   switch (message) {
     case paintMessage: magnifier_.paintLastView(); return;
     case commandMessage: trayMenuCommand(lowWord(wParam)); return;
-    case timerMessage: pickMode_.updatePickPreviewWrapper(); return;
+    case timerMessage:
+      if (trayRetryTimer_ != 0 && wParam == trayRetryTimer_) retryTrayIcon();
+      else pickMode_.updatePickPreviewWrapper();
+      return;
     case trayCallbackMessage: trayIconInput(lParam); return;
     default: break;
   }
   // A tray that restarts has forgotten its icons: without ours, a hidden program could only be
   // reached by starting it again.
-  if (trayRestarted_ != 0 && message == trayRestarted_ && ready_.bInitialized) tray_.addIcon();
+  if (trayRestarted_ != 0 && message == trayRestarted_ && ready_.bInitialized) addTrayIcon();
+}
+
+// A program started hidden must never be left with neither window nor icon.
+void WindowLife::addTrayIcon() {
+  if (tray_.addIcon()) {
+    stopTrayRetries();
+  } else if (trayRetryTimer_ == 0) {
+    trayRetriesLeft_ = trayRetries;
+    trayRetryTimer_ = window_.startTimer(WindowTimer::trayRetry, trayRetryPeriodMs);
+  }
+}
+
+void WindowLife::retryTrayIcon() {
+  if (tray_.addIcon()) {
+    stopTrayRetries();
+  } else if (--trayRetriesLeft_ <= 0) {
+    stopTrayRetries();
+    if (!window_.isShown()) window_.restore();
+  }
+}
+
+void WindowLife::stopTrayRetries() {
+  if (trayRetryTimer_ == 0) return;
+  window_.stopTimer(trayRetryTimer_);
+  trayRetryTimer_ = 0;
 }
 
 void WindowLife::trayMenuCommand(std::uint16_t command) {

@@ -36,6 +36,9 @@ class WindowLife {
  private:
   void trayMenuCommand(std::uint16_t command);
   void trayIconInput(std::intptr_t mouseMessage);
+  void addTrayIcon();
+  void retryTrayIcon();
+  void stopTrayRetries();
 
   MainWindowPort& window_;
   TrayPort& tray_;
@@ -46,6 +49,8 @@ class WindowLife {
   PickMode& pickMode_;
   Magnifier& magnifier_;
   std::uint32_t trayRestarted_ = 0;  // the message of a restarted tray
+  std::uint32_t trayRetryTimer_ = 0;  // running while the tray has not taken the icon
+  int trayRetriesLeft_ = 0;
 };
 
 }  // namespace Lmr

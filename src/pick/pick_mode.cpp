@@ -49,7 +49,7 @@ void PickMode::startPicking() {
   process_.sleepFor(0);
   is_picking_ = true;
   threadLoopCount_ = 0;
-  uMyTimerId_ = window_.startTimer(pickPeriodMs);
+  uMyTimerId_ = window_.startTimer(WindowTimer::pick, pickPeriodMs);
   if (settings_.isOn(Setting::pick_from_snapshot)) snapshot_.freezeScreen();
   window_.restore();
   window_.activate();

@@ -8,6 +8,7 @@
 #include "ports/geometry.h"
 #include "ports/main_window_events.h"
 #include "ports/text_selection.h"
+#include "ports/window_messages.h"
 
 namespace Lmr {
 
@@ -58,6 +59,8 @@ class MainWindowPort {
   virtual void restore() = 0;
   virtual void hide() = 0;
   virtual void minimize() = 0;
+  // Shown, normal or minimised; false while hidden, also before it was first shown.
+  virtual bool isShown() = 0;
   // Width of the client area: 0 while the window is minimised.
   virtual int clientWidth() = 0;
   // Makes it the active window of the program.
@@ -65,8 +68,8 @@ class MainWindowPort {
   // Brings its top-level window in front of other programs' windows.
   virtual void bringToForeground() = 0;
   // A periodic timer of the window: each period arrives as a timer event through the window's
-  // messages. Returns the identifier to stop it with.
-  virtual std::uint32_t startTimer(std::uint32_t periodMs) = 0;
+  // messages, carrying the identifier returned here, which also stops it.
+  virtual std::uint32_t startTimer(WindowTimer timer, std::uint32_t periodMs) = 0;
   virtual void stopTimer(std::uint32_t timerId) = 0;
 
   // The controls' tooltips: off, none shows (one showing goes away) until they are on again.

@@ -15,8 +15,8 @@ class TrayPort {
  public:
   virtual ~TrayPort() = default;
   // Adds the icon: identifier 100, mouse input reported to the main window as message 1224, the
-  // main window's icon, no tip.
-  virtual void addIcon() = 0;
+  // main window's icon, no tip. False when the tray did not take it (not ready yet at sign-in).
+  virtual bool addIcon() = 0;
   virtual void removeIcon() = 0;
   // Opens a menu of `items` at the pointer; a chosen item arrives later as a command message
   // with its identifier. The menu is gone when this returns.

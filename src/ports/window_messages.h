@@ -15,4 +15,8 @@ inline constexpr std::uint32_t leftPressMessage = 0x201;
 inline constexpr std::uint32_t rightPressMessage = 0x204;
 inline constexpr std::uint32_t dpiChangedMessage = 0x2E0;
 
+// The main window's timers: pick mode's update, and the tray icon asked for again while the tray
+// is not ready (at sign-in).
+enum class WindowTimer : std::uint32_t { pick = 1, trayRetry = 2 };
+
 }  // namespace Lmr

@@ -52,10 +52,11 @@ class MainWindow final : public MainWindowPort {
   void restore() override;
   void hide() override;
   void minimize() override;
+  bool isShown() override { return IsWindowVisible(window_) != FALSE; }
   int clientWidth() override;
   void activate() override;
   void bringToForeground() override;
-  std::uint32_t startTimer(std::uint32_t periodMs) override;
+  std::uint32_t startTimer(WindowTimer timer, std::uint32_t periodMs) override;
   void stopTimer(std::uint32_t timerId) override;
   void showTooltips(bool on) override;
   void announceValueChange(ui::ControlId control) override;

@@ -4,13 +4,6 @@
 #include "win32/main_window.h"
 
 namespace Lmr::win32 {
-namespace {
-
-// The window's one timer. Not identifier 0: with 0, what SetTimer returns is not the timer's own
-// identifier everywhere, and a KillTimer with that value would leave the timer running.
-constexpr UINT_PTR pickTimerId = 1;
-
-}  // namespace
 
 void MainWindow::setTopmost(bool topmost) {
   SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -56,8 +49,10 @@ void MainWindow::activate() { SetActiveWindow(window_); }
 
 void MainWindow::bringToForeground() { SetForegroundWindow(GetAncestor(window_, GA_ROOT)); }
 
-std::uint32_t MainWindow::startTimer(std::uint32_t periodMs) {
-  return static_cast<std::uint32_t>(SetTimer(window_, pickTimerId, periodMs, nullptr));
+// Each timer by its own identifier, never 0: with 0, what SetTimer returns is not the timer's own
+// identifier everywhere, and a KillTimer with that value would leave the timer running.
+std::uint32_t MainWindow::startTimer(WindowTimer timer, std::uint32_t periodMs) {
+  return static_cast<std::uint32_t>(SetTimer(window_, static_cast<UINT_PTR>(timer), periodMs, nullptr));
 }
 
 void MainWindow::stopTimer(std::uint32_t timerId) { KillTimer(window_, timerId); }

@@ -8,7 +8,7 @@
 namespace Lmr::win32 {
 
 // The record in its full current size (956 bytes in 32-bit programs, 976 in 64-bit ones).
-void TrayIcon::addIcon() {
+bool TrayIcon::addIcon() {
   niData = {};
   niData.cbSize = sizeof niData;
   niData.hWnd = owner_.handle();
@@ -16,7 +16,7 @@ void TrayIcon::addIcon() {
   niData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   niData.uCallbackMessage = trayCallbackMessage;
   niData.hIcon = owner_.smallIcon();  // the tray's size at the system's dpi
-  Shell_NotifyIconW(NIM_ADD, &niData);
+  return Shell_NotifyIconW(NIM_ADD, &niData) != FALSE;
 }
 
 void TrayIcon::removeIcon() {

@@ -12,7 +12,7 @@ namespace Lmr::win32 {
 class TrayIcon final : public TrayPort {
  public:
   explicit TrayIcon(const MainWindow& owner) : owner_(owner) {}
-  void addIcon() override;
+  bool addIcon() override;
   void removeIcon() override;
   void openMenu(std::span<const TrayMenuItem> items) override;
   std::uint32_t trayRestartedMessage() override;

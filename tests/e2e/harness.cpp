@@ -172,9 +172,20 @@ HWND Program::waitForMainWindow(Clock::duration limit) const {
       *this, [](HWND w) { return IsWindowVisible(w) && className(w) == L"LumarinMainWindow"; }, limit);
 }
 
+HWND Program::waitForHiddenMainWindow(Clock::duration limit) const {
+  return firstWindowOf(*this, [](HWND w) { return className(w) == L"LumarinMainWindow"; }, limit);
+}
+
 HWND Program::waitForMessageBox(Clock::duration limit) const {
   return firstWindowOf(
       *this, [](HWND w) { return IsWindowVisible(w) && className(w) == L"#32770"; }, limit);
+}
+
+HWND wineTray() { return FindWindowW(nullptr, L"Wine System Tray"); }
+
+bool trayShowsAnIcon() {
+  const HWND tray = wineTray();
+  return tray && IsWindowVisible(tray);
 }
 
 std::wstring windowText(HWND window) {

@@ -60,6 +60,8 @@ class Program {
   HANDLE handle() const { return process_.hProcess; }
   // The program's visible main window, or null when it does not show within the limit.
   HWND waitForMainWindow(Clock::duration limit = startTimeout) const;
+  // Its main window once made, shown or not.
+  HWND waitForHiddenMainWindow(Clock::duration limit = startTimeout) const;
   // A message box of the program, or null.
   HWND waitForMessageBox(Clock::duration limit = startTimeout) const;
   // Every top-level window of the program, visible or not.
@@ -69,6 +71,10 @@ class Program {
   PROCESS_INFORMATION process_{};
   std::wstring outputFile_;
 };
+
+// With no tray host, Wine shows the icons in a window of its own; it is hidden when it holds none.
+HWND wineTray();
+bool trayShowsAnIcon();
 
 std::wstring windowText(HWND window);
 std::wstring className(HWND window);

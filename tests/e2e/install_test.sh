@@ -56,6 +56,10 @@ window_shown() {  # waits up to 10 s for Lumarin's main window
   for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Lumarin$' >/dev/null 2>&1 && { echo yes; return; }; sleep 0.2; done
   echo no
 }
+tray_shown() {  # waits up to 10 s for an icon in Wine's own tray window
+  for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Wine System Tray$' >/dev/null 2>&1 && { echo yes; return; }; sleep 0.2; done
+  echo no
+}
 entries() { "$WINE" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
   tr -d '\r' | grep -c 'DisplayName *REG_SZ *Lumarin$' || true; }
 exists() { [ -e "$1" ] && echo present || echo absent; }
@@ -97,8 +101,10 @@ expect "the old version stays" "$old_version" "$(value "$entry" DisplayVersion)"
 expect "the old files stay" "$old_uninstaller" "$(md5sum <"$unix_dir/Uninstall.exe")"
 expect "the old Lumarin keeps running" "$old_pid" "$(lumarin_pids)"
 
-# The upgrade in place, with sign-in start, closes the running Lumarin and starts the new one.
-expect "upgrade exit code" 0 "$(run 'C:\setups\new-setup.exe /S /AUTOSTART=1')"
+# The upgrade in place closes the running Lumarin and starts the new one; the sign-in start an
+# older setup wrote (without --tray) is kept, in the new form.
+"$WINE" reg add "$run_key" /v Lumarin /t REG_SZ /d "\"$dir\\Lumarin.exe\"" /f >/dev/null 2>&1
+expect "upgrade exit code" 0 "$(run 'C:\setups\new-setup.exe /S')"
 new_pid=$(lumarin_pids)
 [ -n "$new_pid" ] && [ "$new_pid" != "$old_pid" ] || fail "a new Lumarin runs in place of the old one (old $old_pid, now '$new_pid')"
 expect "the new Lumarin shows its window" yes "$(window_shown)"
@@ -133,13 +139,19 @@ NoRepair 0x1
 EOF
 [[ $(value "$entry" InstallDate) =~ ^20[0-9]{6}$ ]] || fail "InstallDate is not a date"
 [[ $(value "$entry" EstimatedSize) =~ ^0x[0-9a-f]{3,}$ ]] || fail "EstimatedSize is not a size in KB"
-expect "the Run value" "\"$dir\\Lumarin.exe\"" "$(value "$run_key" Lumarin)"
+expect "the Run value" "\"$dir\\Lumarin.exe\" --tray" "$(value "$run_key" Lumarin)"
 
 # Nothing under HKLM (the registry files are whole once the session has ended).
 wineserver -k
 expect "HKLM mentions of Lumarin" 0 "$(grep -ci lumarin "$WINEPREFIX/system.reg" || true)"
 new_session
-expect "with /AUTOSTART=1 the next sign-in starts Lumarin" yes "$(window_shown)"
+expect "with the sign-in choice the next sign-in starts Lumarin" yes "$(tray_shown)"
+[ -n "$(lumarin_pids)" ] || fail "no Lumarin runs after the sign-in"
+sleep 1
+expect "it waits in the tray with its window hidden" "" \
+  "$(xdotool search --onlyvisible --name '^Lumarin$' 2>/dev/null || true)"
+expect "a second start" 0 "$(run "\"$dir\\Lumarin.exe\"")"
+expect "shows its window" yes "$(window_shown)"
 
 # The quiet uninstall while Lumarin runs removes everything; the uninstaller returns at once and
 # goes on from the temporary folder, so wait for the session to end.

@@ -71,12 +71,14 @@ TEST_F(StartUp, OtherArgumentsStartTheProgramNormally) {
   EXPECT_EQ(readSettingsDword(L"minimize_tray"), 1u);
 }
 
-TEST_F(StartUp, ASecondStartRestoresAHiddenFirstInstanceAndEnds) {
-  Program first(folder);
-  HWND window = first.waitForMainWindow();
+// Started at sign-in, the program waits in the tray with its window hidden.
+TEST_F(StartUp, ASecondStartShowsAFirstInstanceWaitingInTheTrayAndEnds) {
+  Program first(folder, L"--tray");
+  HWND window = first.waitForHiddenMainWindow();
   ASSERT_NE(window, nullptr);
-  ShowWindow(window, SW_HIDE);
-  ASSERT_TRUE(pollUntil([&] { return !IsWindowVisible(window); }, 5s));
+  ASSERT_TRUE(pollUntil(trayShowsAnIcon, 5s)) << "the icon is in the tray";
+  pumpMessagesFor(500ms);
+  EXPECT_FALSE(IsWindowVisible(window));
 
   Program second(folder);
   EXPECT_EQ(second.waitForExit(), 0u);

@@ -12,13 +12,6 @@ namespace {
 
 using namespace e2e;
 
-// With no tray host, Wine shows the icons in a window of its own; it is hidden when it holds none.
-HWND wineTray() { return FindWindowW(nullptr, L"Wine System Tray"); }
-bool trayShowsAnIcon() {
-  const HWND tray = wineTray();
-  return tray && IsWindowVisible(tray);
-}
-
 HWND menuOf(const Program& program) {
   for (HWND window : program.topLevelWindows())
     if (IsWindowVisible(window) && className(window) == L"#32768") return window;

@@ -69,6 +69,7 @@ void requireSwitchOfFirstArgument(const Args& args) {
   const StartAction action = Lmr::startActionFor(args);
   require((action == StartAction::Uninstall) == (!args.empty() && args[0] == L"--uninstall"));
   require((action == StartAction::SilentInstall) == (!args.empty() && args[0] == L"--silent-install"));
+  require((action == StartAction::Tray) == (!args.empty() && args[0] == L"--tray"));
 }
 
 void requireSplitsBack(const Args& args) {

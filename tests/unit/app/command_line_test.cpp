@@ -16,6 +16,7 @@ TEST(CommandLine, OnlyTheExactFirstArgumentIsASwitch) {
   EXPECT_EQ(actionFor({L"--uninstall"}), StartAction::Uninstall);
   EXPECT_EQ(actionFor({L"--uninstall", L"--silent-install", L"x"}), StartAction::Uninstall);
   EXPECT_EQ(actionFor({L"--silent-install", L"--uninstall"}), StartAction::SilentInstall);
+  EXPECT_EQ(actionFor({L"--tray", L"--uninstall"}), StartAction::Tray);
 }
 
 TEST(CommandLine, NearMissesAndLaterSwitchesStartTheProgram) {
@@ -26,6 +27,8 @@ TEST(CommandLine, NearMissesAndLaterSwitchesStartTheProgram) {
   EXPECT_EQ(actionFor({L""}), StartAction::Run);
   EXPECT_EQ(actionFor({L"x", L"--uninstall"}), StartAction::Run);
   EXPECT_EQ(actionFor({L"/uninstall"}), StartAction::Run);
+  EXPECT_EQ(actionFor({L"--Tray"}), StartAction::Run);
+  EXPECT_EQ(actionFor({L"x", L"--tray"}), StartAction::Run);
 }
 
 }  // namespace

@@ -152,6 +152,8 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   std::vector<std::uint32_t> runningTimers;
   std::function<void()> onBegin;
   int clientWide = 300;
+  bool shown = false;
+  int trayRefusals = 0;  // adds of the tray icon refused before one is taken
   bool optionsVisible = false;
   bool tooltipsOn = true;
   std::vector<ui::ControlId> valueChanges;  // announced, in order
@@ -235,7 +237,10 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   void loadIcon(std::wstring_view) override { log("icon"); }
   void setTopmost(bool on) override { log(on ? "topmost" : "not topmost"); }
   int pickZoomWidth() override { return panelWidth; }
-  void show() override { log("show"); }
+  void show() override {
+    log("show");
+    shown = true;
+  }
   void runMessageLoop() override { log("loop"); }
   std::wstring text(ui::ControlId field) override { return texts[field]; }
   void setText(ui::ControlId field, std::wstring_view text) override {
@@ -251,13 +256,20 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   Rect32 windowRect() override { return window; }
   void setFishEyeValue(int value) override { fishEyeShown = value; }
   bool defaultCommandKey(std::int32_t) override { return commandKeyTaken; }
-  void restore() override { log("restore"); }
-  void hide() override { log("hide"); }
+  void restore() override {
+    log("restore");
+    shown = true;
+  }
+  void hide() override {
+    log("hide");
+    shown = false;
+  }
   void minimize() override { log("minimize"); }
   int clientWidth() override { return clientWide; }
+  bool isShown() override { return shown; }
   void activate() override { log("activate"); }
   void bringToForeground() override { log("foreground"); }
-  std::uint32_t startTimer(std::uint32_t periodMs) override {
+  std::uint32_t startTimer(WindowTimer, std::uint32_t periodMs) override {
     log("timer " + std::to_string(periodMs));
     runningTimers.push_back(nextTimerId);
     return nextTimerId++;
@@ -317,7 +329,10 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
     return {reinterpret_cast<const std::uint8_t*>(captured.data()), viewWidth, viewWidth, viewWidth * 4};
   }
 
-  void addIcon() override { log("add icon"); }
+  bool addIcon() override {
+    log("add icon");
+    return trayRefusals-- <= 0;
+  }
   void removeIcon() override { log("remove icon"); }
   void openMenu(std::span<const TrayMenuItem> items) override {
     log("menu");

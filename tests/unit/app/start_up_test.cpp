@@ -44,6 +44,12 @@ TEST(StartUp, AFirstInstanceRunsEveryStepInOrder) {
       {"icon", "build options", "build history", "load mouse", "idle picture", "attach panel", "draw last view", "add icon", "not topmost", "show", "loop"},
   });
   EXPECT_EQ(fake.calls, expected);
+
+  FakePlatform atSignIn;
+  EXPECT_EQ(run(atSignIn, {L"--tray", L"--uninstall"}), 0);
+  Calls hidden = expected;
+  std::erase(hidden, std::string("show"));
+  EXPECT_EQ(atSignIn.calls, hidden) << "every step but showing the window";
 }
 
 TEST(StartUp, ASecondInstanceBringsTheFirstForwardAndEnds) {

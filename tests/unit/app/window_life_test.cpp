@@ -127,6 +127,43 @@ TEST_F(WindowLife, ARestartedTrayGetsTheIconAgain) {
   EXPECT_EQ(fake.calls, Calls{"add icon"});
 }
 
+// At sign-in the tray may not be ready: the icon is asked for again on a timer of its own until
+// the tray takes it (or a restarted tray does); a program started hidden whose icon never comes
+// shows its window rather than run with neither.
+TEST(WindowLifeAtSignIn, TheIconIsAskedForAgainUntilTakenElseTheHiddenWindowShows) {
+  for (const int refusals : {3, 1000}) {
+    FakePlatform fake;
+    fake.trayRefusals = refusals;
+    Lmr::Platform platform = fake.platform();
+    Lmr::Lumarin lumarin{platform};
+    ASSERT_TRUE(lumarin.Lumarin_Load());
+    ASSERT_EQ(fake.runningTimers.size(), 1u) << "the icon was refused: asked for again";
+    const std::uint32_t retry = fake.runningTimers.front();
+    fake.calls.clear();
+    for (int tick = 0; tick < 60; ++tick) lumarin.WndProc(275, retry, 0);
+    const auto count = [&](const char* call) { return std::count(fake.calls.begin(), fake.calls.end(), call); };
+    EXPECT_EQ(count("add icon"), refusals == 3 ? 3 : 60);
+    EXPECT_EQ(count("stop timer"), 1);
+    EXPECT_EQ(count("restore"), refusals == 3 ? 0 : 1) << "with neither icon nor window, the window shows";
+    EXPECT_TRUE(fake.runningTimers.empty());
+    fake.calls.clear();
+    lumarin.WndProc(275, retry, 0);
+    EXPECT_EQ(count("add icon"), 0) << "a later timer message is pick mode's";
+  }
+}
+
+TEST(WindowLifeAtSignIn, ATrayThatStartsMeanwhileTakesTheIconAndEndsTheRetries) {
+  FakePlatform fake;
+  fake.trayRefusals = 1;
+  Lmr::Platform platform = fake.platform();
+  Lmr::Lumarin lumarin{platform};
+  ASSERT_TRUE(lumarin.Lumarin_Load());
+  fake.calls.clear();
+  lumarin.WndProc(0xC123, 0, 0);  // the tray's restart message
+  EXPECT_EQ(fake.calls, (Calls{"add icon", "stop timer"}));
+  EXPECT_TRUE(fake.runningTimers.empty());
+}
+
 TEST_F(WindowLife, ClosingFollowsTheSettingsAndTheReason) {
   settings(true, true);
   EXPECT_TRUE(lumarin.Lumarin_FormClosing(CloseReason::UserClosing));
