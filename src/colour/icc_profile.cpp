@@ -42,20 +42,28 @@ std::optional<Matrix3> matrixOf(const IccTagTable& tags) {
   return matrix;
 }
 
-std::optional<LinearLevels> levelsOf(const IccTagTable& tags, std::string_view signature) {
-  const std::optional<IccBytes> tag = tags.tag(iccSignature(signature));
-  if (!tag) return std::nullopt;
-  return linearLevelsOf(*tag);
+// The three curves; most profiles point the three tags at one curve, which is then read once.
+std::optional<std::array<LinearLevels, 3>> curvesOf(const IccTagTable& tags) {
+  const std::optional<IccBytes> curveTags[] = {tags.tag(iccSignature("rTRC")), tags.tag(iccSignature("gTRC")),
+                                               tags.tag(iccSignature("bTRC"))};
+  std::array<LinearLevels, 3> curves;
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    if (!curveTags[i]) return std::nullopt;
+    const bool sameAsBefore = i > 0 && curveTags[i]->data() == curveTags[i - 1]->data() &&
+                              curveTags[i]->size() == curveTags[i - 1]->size();
+    const std::optional<LinearLevels> levels = sameAsBefore ? curves[i - 1] : linearLevelsOf(*curveTags[i]);
+    if (!levels) return std::nullopt;
+    curves[i] = *levels;
+  }
+  return curves;
 }
 
 std::optional<MatrixProfile> matrixProfileOf(const IccTagTable& tags) {
   if (!tags.whole() || !isMatrixAndCurvesKind(tags)) return std::nullopt;
   const std::optional<Matrix3> matrix = matrixOf(tags);
-  const std::optional<LinearLevels> red = levelsOf(tags, "rTRC");
-  const std::optional<LinearLevels> green = levelsOf(tags, "gTRC");
-  const std::optional<LinearLevels> blue = levelsOf(tags, "bTRC");
-  if (!matrix || !red || !green || !blue) return std::nullopt;
-  return MatrixProfile{{*red, *green, *blue}, *matrix};
+  const std::optional<std::array<LinearLevels, 3>> curves = curvesOf(tags);
+  if (!matrix || !curves) return std::nullopt;
+  return MatrixProfile{*curves, *matrix};
 }
 
 std::wstring descriptionOf(const IccTagTable& tags) {
