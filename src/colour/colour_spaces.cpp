@@ -11,6 +11,10 @@ struct Chromaticity {
   double y;
 };
 
+// The D50 white of the profile connection space, exactly as profiles store it (s15Fixed16), so
+// that a profile's white comes out as D65's.
+constexpr Vec3 pcsWhite = {0.964202880859375, 1.0, 0.8249053955078125};
+
 // The D65 white of sRGB and Display P3, as their definitions give it.
 constexpr Chromaticity d65{0.3127, 0.3290};
 

@@ -5,9 +5,6 @@
 
 namespace Lmr {
 
-// The D50 white of the profile connection space, exactly as profiles store it (s15Fixed16).
-inline constexpr Vec3 pcsWhite = {0.964202880859375, 1.0, 0.8249053955078125};
-
 // XYZ (D50) of the profile connection space to XYZ relative to D65 by the Bradford transform,
 // as colour engines adapt a display profile for a D65 output space.
 const Matrix3& pcsToXyzD65();

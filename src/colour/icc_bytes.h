@@ -24,9 +24,9 @@ std::optional<std::uint32_t> iccU32At(IccBytes bytes, std::uint64_t offset);
 // A signed 15.16 fixed-point number.
 std::optional<double> iccS15Fixed16At(IccBytes bytes, std::uint64_t offset);
 
-// The header and tag table of a profile. The profile is the first as many bytes as its header
-// says; a file shorter than that is kept, as far as it goes, so that a tag near its start (the
-// description) can still be read, but it is not whole.
+// The header and tag table of a profile. The profile is as long as its header says, bytes after
+// that are not its own; a file shorter than that is kept as far as it goes, so that a tag near
+// its start (the description) can still be read, but it is not whole.
 class IccTagTable {
  public:
   // Nothing when the bytes do not start with a profile header and a tag table that fits.
