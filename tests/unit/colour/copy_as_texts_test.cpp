@@ -45,6 +45,43 @@ TEST(CopyAsTexts, AnSrgbColourIsReExpressed) {
   const Lmr::CopyAsTexts white = Lmr::copyAsTextsOf(Lmr::convertedColour(opaqueArgb(255, 255, 255), nullptr));
   EXPECT_EQ(white.displayP3, L"color(display-p3 1.0000 1.0000 1.0000)");
   EXPECT_EQ(white.oklch, L"oklch(100.00% 0.0000 0.00)");
+  const Lmr::CopyAsTexts grey = Lmr::copyAsTextsOf(Lmr::convertedColour(opaqueArgb(128, 128, 128), nullptr));
+  EXPECT_EQ(grey.hex, L"#808080");
+  EXPECT_EQ(grey.oklch, L"oklch(59.99% 0.0000 0.00)");
+}
+
+struct WorkedFigure {
+  std::uint8_t r, g, b;
+  const wchar_t* hex;
+  bool outsideSrgb;
+  Lmr::Vec3 displayP3;
+  Lmr::Oklch oklch;
+};
+
+// The figures a colour engine gives for pixels of a Display P3 monitor (argyll's DisplayP3.icm).
+TEST(CopyAsTexts, WorkedFiguresOnADisplayP3Monitor) {
+  const WorkedFigure figures[] = {
+      {200, 100, 50, L"#D75D1F", false, {0.7843, 0.3922, 0.1961}, {0.6233, 0.1690, 43.24}},
+      {255, 0, 0, L"#FF0000", true, {1, 0, 0}, {0.6486, 0.2995, 28.96}},
+      {128, 128, 128, L"#808080", false, {0.5020, 0.5020, 0.5020}, {0.5999, 0, 0}},
+  };
+  const Lmr::ProfileReading p3 =
+      Lmr::readIccProfile(Lmr::test::profileFile(Lmr::test::argyllProfiles + "DisplayP3.icm"));
+  ASSERT_TRUE(p3.matrix);
+  for (const WorkedFigure& f : figures) {
+    const Lmr::ConvertedColour colour = Lmr::convertedColour(opaqueArgb(f.r, f.g, f.b), &*p3.matrix);
+    const Lmr::CopyAsTexts texts = Lmr::copyAsTextsOf(colour);
+    EXPECT_EQ(texts.hex, f.hex);
+    EXPECT_EQ(texts.outsideSrgb, f.outsideSrgb) << f.hex;
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_NEAR(colour.displayP3[i], f.displayP3[i], 0.002) << f.hex;
+    EXPECT_NEAR(colour.oklch.lightness, f.oklch.lightness, 0.002) << f.hex;
+    EXPECT_NEAR(colour.oklch.chroma, f.oklch.chroma, 0.002) << f.hex;
+    if (f.oklch.chroma > 0) {
+      EXPECT_NEAR(colour.oklch.hue, f.oklch.hue, 0.5) << f.hex;
+    }
+  }
+  EXPECT_EQ(Lmr::copyAsTextsOf(Lmr::convertedColour(opaqueArgb(128, 128, 128), &*p3.matrix)).oklch,
+            L"oklch(59.99% 0.0000 0.00)");
 }
 
 // Through a profile of sRGB itself no corner of the cube is outside sRGB, although the profile's

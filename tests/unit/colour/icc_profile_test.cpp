@@ -131,8 +131,6 @@ TEST(IccProfile, ProfilesOfAnotherKindOrBrokenAreNotSupportedButKeepTheirName) {
       {"as shipped", [](Bytes&) {}, true, true},
       {"cut short after the curves", [](Bytes& p) { p.resize(600); }, false, true},
       {"red colorant past the end", [](Bytes& p) { pointTagAt(p, "rXYZ", 0x10000, 20); }, false, true},
-      {"blue curve ending past the end", [](Bytes& p) { pointTagAt(p, "bTRC", tagOffset(p, "bTRC"), 1000); },
-       false, true},
       {"zero colorants",
        [](Bytes& p) {
          for (auto colorant : {"rXYZ", "gXYZ", "bXYZ"}) std::fill_n(p.begin() + tagOffset(p, colorant) + 8, 12, 0);
@@ -159,7 +157,6 @@ TEST(IccProfile, ProfilesOfAnotherKindOrBrokenAreNotSupportedButKeepTheirName) {
        false, true},
       {"version 5", [](Bytes& p) { p[8] = 5; }, false, true},
       {"Lab connection space", [](Bytes& p) { putU32(p, 20, Lmr::iccSignature("Lab ")); }, false, true},
-      {"CMYK device", [](Bytes& p) { putU32(p, 16, Lmr::iccSignature("CMYK")); }, false, true},
       {"tag table longer than the file", [](Bytes& p) { putU32(p, 128, 1000); }, false, false},
       {"not a profile", [](Bytes& p) { putU32(p, 36, Lmr::iccSignature("acsq")); }, false, false},
   };
