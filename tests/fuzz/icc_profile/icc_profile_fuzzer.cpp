@@ -48,7 +48,7 @@ void checkPixel(const Lmr::ProfileReading& reading, Argb pixel) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const Lmr::ProfileReading reading = Lmr::readIccProfile(std::span(data, size));
   requireShowable(reading.description);
-  // The ends of every curve and its middle, and one colorant alone.
-  for (Argb pixel : {0xFF000000u, 0xFFFFFFFFu, 0xFF808080u, 0xFFFF0000u}) checkPixel(reading, pixel);
+  // Every colorant at the curves' top, and one alone.
+  for (Argb pixel : {0xFFFFFFFFu, 0xFFFF0000u}) checkPixel(reading, pixel);
   return 0;
 }
