@@ -31,7 +31,7 @@ std::optional<Vec3> colorantOf(const IccTagTable& tags, std::string_view signatu
 }
 
 // The colorants as the columns of the matrix to the connection space; nothing when one is missing
-// or together they cannot be a colour space (zero, or two of them in one line).
+// or together they cannot be a colour space (zero, or one of them a mix of the other two).
 std::optional<Matrix3> matrixOf(const IccTagTable& tags) {
   const std::optional<Vec3> red = colorantOf(tags, "rXYZ");
   const std::optional<Vec3> green = colorantOf(tags, "gXYZ");
