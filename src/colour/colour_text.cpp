@@ -1,49 +1,12 @@
 #include "colour/colour_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <string_view>
+
+#include "colour/ascii_text.h"
 
 namespace Lmr {
 namespace {
-
-// Builds a short ASCII text on the stack; widened only when handed out, so building a readout
-// costs no allocation beyond the target string's own.
-class AsciiText {
- public:
-  AsciiText& operator<<(std::string_view part) {
-    end_ = std::copy(part.begin(), part.end(), end_);
-    return *this;
-  }
-  AsciiText& operator<<(int value) {
-    end_ = std::to_chars(end_, std::end(chars_), value).ptr;
-    return *this;
-  }
-  // General format with at most seven significant digits, no trailing zeros. The values written
-  // here lie in [0, 360], so the exponent form never appears.
-  AsciiText& operator<<(float value) {
-    end_ = std::to_chars(end_, std::end(chars_), value, std::chars_format::general, 7).ptr;
-    return *this;
-  }
-  AsciiText& hexByte(std::uint8_t value) {
-    constexpr std::string_view digits = "0123456789ABCDEF";
-    *end_++ = digits[value >> 4];
-    *end_++ = digits[value & 0xF];
-    return *this;
-  }
-  void assignTo(std::wstring& text, wchar_t decimalSeparator = L'.') const {
-    const char* last = end_;
-    text.resize(static_cast<std::size_t>(last - chars_));
-    std::transform(chars_, last, text.begin(), [decimalSeparator](char c) {
-      return c == '.' ? decimalSeparator : static_cast<wchar_t>(c);
-    });
-  }
-
- private:
-  char chars_[64];
-  char* end_ = chars_;
-};
 
 std::wstring built(void (*assign)(Argb, std::wstring&), Argb colour) {
   std::wstring text;
