@@ -7,6 +7,8 @@
 #   is loaded by its full path (never a bare name through the search path);
 # - the program can call no function that writes files, and of the registry only opening, the
 #   bounded typed read, writing one value, deleting the tree and closing, all on its settings key;
+#   the one file-opening call (CreateFileW) stands in win32/read_only_file.cpp, opens an existing
+#   file for reading only, and no source asks anywhere for a right to write or make a file;
 # - the only registry read asks the size first and refuses values too large to be a setting.
 #   check_security.sh SOURCE_DIR DIST_DIR
 set -euo pipefail
@@ -19,6 +21,16 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 system_libraries='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|gdiplus|shcore|msvcrt|ntdll|oleacc|ole32|oleaut32)\.dll$'
 own_library='^lumarinmouse\.dll$'
 known_dlls=$(grep -v '^#' "$(dirname "$0")/known_dlls.txt")
+
+# CreateFileW counts as a writer unless the sources show it can only open files for reading.
+opens_read_only() {
+  local calls
+  calls=$(grep -rnE '\bCreateFile[AW]?\s*\(' "$src" | grep -v '^\S*:\s*//' || true)
+  [ -n "$calls" ] && [ "$(echo "$calls" | grep -cv '/win32/read_only_file.cpp:')" -eq 0 ] &&
+    grep -A2 -E '\bCreateFileW\s*\(' "$src/win32/read_only_file.cpp" | tr -d '\n' | grep -qE 'GENERIC_READ,.*OPEN_EXISTING' &&
+    ! grep -rqE '\b(GENERIC_WRITE|GENERIC_ALL|FILE_WRITE_DATA|FILE_APPEND_DATA|CREATE_ALWAYS|CREATE_NEW|OPEN_ALWAYS|TRUNCATE_EXISTING)\b' "$src"
+}
+read_only_opener=$(opens_read_only && echo CreateFileW || echo none)
 
 # "LIBRARY function" per imported function.
 imports_of() {
@@ -46,7 +58,7 @@ for binary in "$dist/Lumarin.exe" "$dist/LumarinMouse.dll"; do
     [[ $named =~ $system_libraries || $named =~ $own_library || ${named#?} =~ $system_libraries ]] ||
       fail "$name names the library $named"
   done
-  writers=$(echo "$imports" | awk '{print $2}' | grep -E '^(CreateFile|WriteFile|CopyFile|MoveFile|DeleteFile|ReplaceFile|CreateDirectory|RemoveDirectory|SetFileAttributes|CreateHardLink|CreateSymbolicLink|_w?fopen|_w?open|_w?creat|_w?sopen|fopen|Reg(Create|SetValue|Save|Restore|Replace|Load|Connect|Query))' || true)
+  writers=$(echo "$imports" | awk '{print $2}' | grep -vx "$read_only_opener" | grep -E '^(CreateFile|WriteFile|CopyFile|MoveFile|DeleteFile|ReplaceFile|CreateDirectory|RemoveDirectory|SetFileAttributes|CreateHardLink|CreateSymbolicLink|_w?fopen|_w?open|_w?creat|_w?sopen|fopen|Reg(Create|SetValue|Save|Restore|Replace|Load|Connect|Query))' || true)
   [ -z "$writers" ] || fail "$name can write outside its settings key or read the registry unbounded: $(echo $writers)"
 done
 

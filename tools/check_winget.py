@@ -3,10 +3,12 @@
 #
 # PACKAGE_FOLDER holds the packages, their .sha256 files and winget/<identifier>/<version>/ with a
 # multi-file manifest (version, installer, defaultLocale). The rules are those the published schema
-# (1.6.0) documents: required fields per file, the patterns of identifier, version, locale and
-# SHA-256, the allowed InstallerType, Scope and UpgradeBehavior. Then what a schema cannot check:
-# one identifier and version in all three files, the hash of the package really there,
-# PackageVersion = DisplayVersion. Last, each rule must refuse a broken copy.
+# (1.9.0) documents: required fields per file, the patterns of identifier, version, locale and
+# SHA-256, the allowed InstallerType, Scope and UpgradeBehavior, the schema version that has
+# ArchiveBinariesDependOnPath. Then what a schema cannot check: one identifier and version in all
+# three files, the hash of the package really there, PackageVersion = DisplayVersion, and a
+# portable Lumarin.exe kept beside its files (ArchiveBinariesDependOnPath: true; a link winget made
+# elsewhere would leave it without them). Last, each rule must refuse a broken copy.
 import copy
 import hashlib
 import pathlib
@@ -35,6 +37,25 @@ REQUIRED = {
                       'License', 'ShortDescription', 'ManifestType', 'ManifestVersion'],
 }
 INSTALLER_REQUIRED = ['Architecture', 'InstallerType', 'InstallerUrl', 'InstallerSha256']
+# ArchiveBinariesDependOnPath is a field of the installer schema from this version on.
+DEPENDS_ON_PATH_SINCE = (1, 9, 0)
+
+
+def schema_version(document):
+    try:
+        return tuple(int(part) for part in str(document.get('ManifestVersion')).split('.'))
+    except ValueError:
+        return ()
+
+
+def portable_rules(where, installer, version):
+    problems = []
+    depends = installer.get('ArchiveBinariesDependOnPath')
+    if depends is not None and (not isinstance(depends, bool) or version < DEPENDS_ON_PATH_SINCE):
+        problems.append(f'{where}: ArchiveBinariesDependOnPath {depends!r} is not a boolean of schema 1.9.0 or later')
+    if installer.get('NestedInstallerType') == 'portable' and depends is not True:
+        problems.append(f'{where}: a portable Lumarin.exe must stay beside its files (ArchiveBinariesDependOnPath: true)')
+    return problems
 
 
 def field_rules(where, fields):
@@ -85,6 +106,7 @@ def check(documents, folder):
         missing = [field for field in INSTALLER_REQUIRED if field not in merged]
         problems += [f'{where}: {field} is required' for field in missing]
         problems += field_rules(where, installer)
+        problems += portable_rules(where, merged, schema_version(root))
         if not missing and not field_rules(where, merged):
             problems += package_rules(where, merged, folder)
     for entry in root.get('AppsAndFeaturesEntries') or []:
@@ -116,6 +138,13 @@ BROKEN = {
     'no installer address': setting('installer', 'InstallerUrl', None, installer=True),
     'another DisplayVersion': setting('installer', 'AppsAndFeaturesEntries', [{'DisplayVersion': '0.0.1'}]),
     'no version file': lambda documents: documents.pop('version'),
+    'a binary field of another type': setting('installer', 'ArchiveBinariesDependOnPath', 'yes'),
+}
+# Only the portable manifest has the field that keeps its program beside its files.
+PORTABLE_BROKEN = {
+    'a portable program linked away from its files': setting('installer', 'ArchiveBinariesDependOnPath', None),
+    'the field under a schema without it': lambda documents: [document.__setitem__('ManifestVersion', '1.6.0')
+                                                              for document in documents.values()],
 }
 
 
@@ -129,7 +158,8 @@ def main():
             document = yaml.safe_load(path.read_text(encoding='utf-8'))
             documents[document.get('ManifestType') if isinstance(document, dict) else path.name] = document
         problems = check(documents, folder)
-        for what, breaking in BROKEN.items():
+        portable = documents.get('installer', {}).get('NestedInstallerType') == 'portable'
+        for what, breaking in {**BROKEN, **(PORTABLE_BROKEN if portable else {})}.items():
             broken = copy.deepcopy(documents)
             breaking(broken)
             if not check(broken, folder):

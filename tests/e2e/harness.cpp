@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 
 namespace e2e {
@@ -98,6 +99,25 @@ ScratchFolder::~ScratchFolder() {
 }
 
 void ScratchFolder::remove(const std::wstring& name) const { std::filesystem::remove(file(name)); }
+
+namespace {
+std::wstring unixPathOf(const std::wstring& windowsPath) {
+  using ToUnix = char*(CDECL*)(const wchar_t*);
+  const auto toUnix = reinterpret_cast<ToUnix>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  char* path = toUnix ? toUnix(windowsPath.c_str()) : nullptr;
+  if (!path) return {};
+  std::wstring wide(path, path + std::strlen(path));
+  HeapFree(GetProcessHeap(), 0, path);
+  return wide;
+}
+}  // namespace
+
+bool ScratchFolder::link(const std::wstring& link, const std::wstring& target) const {
+  std::filesystem::create_directories(std::filesystem::path(file(link)).parent_path());
+  const std::wstring from = unixPathOf(file(target)), at = unixPathOf(file(link));
+  return !from.empty() && !at.empty() && runLinuxCommand(L"ln -s '" + from + L"' '" + at + L"'", 5s).has_value();
+}
 
 void ScratchFolder::overwrite(const std::wstring& name, const std::string& bytes) const {
   std::ofstream out(std::filesystem::path(file(name)), std::ios::binary | std::ios::trunc);

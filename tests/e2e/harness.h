@@ -39,6 +39,10 @@ class ScratchFolder {
   const std::wstring& path() const { return path_; }
   std::wstring file(const std::wstring& name) const { return path_ + L"\\" + name; }
   void remove(const std::wstring& name) const;
+  // A symbolic link `link` (a name in this folder, its folder made) to the file `target` of this
+  // folder, as winget makes for a command alias. Made on the Linux side: Wine's own
+  // CreateSymbolicLinkW makes nothing.
+  bool link(const std::wstring& link, const std::wstring& target) const;
   void overwrite(const std::wstring& name, const std::string& bytes) const;
 
  private:

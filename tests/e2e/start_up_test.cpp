@@ -201,13 +201,18 @@ TEST_F(StartUp, ALibraryThatCannotBeLoadedGivesItsMessage) {
   expectFatalMessage(L"Fatal Error: Could not load LumarinMouse.dll");
 }
 
-TEST_F(StartUp, FindsItsFilesFromAnyWorkingFolder) {
-  Program program(folder, L"", L"C:\\");
-  HWND window = program.waitForMainWindow();
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(windowText(window), L"Lumarin");
-  closeWindow(window);
-  EXPECT_EQ(program.waitForExit(), 0u);
+// Also when started through a link in a folder of its own, as winget's command alias is: the
+// files are beside the program file the link leads to.
+TEST_F(StartUp, FindsItsFilesFromAnyWorkingFolderAndThroughALink) {
+  ASSERT_TRUE(folder.link(L"links\\lumarin.exe", L"Lumarin.exe"));
+  for (const wchar_t* programFile : {L"Lumarin.exe", L"links\\lumarin.exe"}) {
+    Program program(folder, L"", L"C:\\", programFile);
+    HWND window = program.waitForMainWindow();
+    ASSERT_NE(window, nullptr) << "started as " << std::string(programFile, programFile + wcslen(programFile));
+    EXPECT_EQ(windowText(window), L"Lumarin");
+    closeWindow(window);
+    EXPECT_EQ(program.waitForExit(), 0u);
+  }
 }
 
 TEST_F(StartUp, TheWindowIsNotTopmostOnceLoaded) {
