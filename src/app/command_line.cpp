@@ -74,6 +74,7 @@ StartAction startActionFor(std::span<const std::wstring> args) {
   if (args.front() == L"--silent-install") return StartAction::SilentInstall;
   if (args.front() == L"--uninstall") return StartAction::Uninstall;
   if (args.front() == L"--tray") return StartAction::Tray;
+  if (args.front() == L"--pick") return StartAction::Pick;
   return StartAction::Run;
 }
 

@@ -12,6 +12,7 @@ enum class StartAction {
   SilentInstall,  // "--silent-install": end at once
   Uninstall,      // "--uninstall": delete the settings key, then end
   Tray,           // "--tray": start as usual with the main window hidden, reached through the tray
+  Pick,           // "--pick": pick mode, in the running program or, with none, once this one has loaded
 };
 
 // The arguments after the program name. The program name is a path and takes no escapes: it runs

@@ -10,7 +10,7 @@ Lumarin* Lumarin::selfInstance = nullptr;
 
 // The subsystems are made in the order they call each other; the magnifier asks pick mode about
 // clicks only once the window's events arrive.
-Lumarin::Lumarin(Platform& platform)
+Lumarin::Lumarin(Platform& platform, StartAction action)
     : platform_(platform),
       opt_frm(platform.optionsDialog, platform.settings),
       hist_frm(platform.historyDialog),
@@ -27,7 +27,7 @@ Lumarin::Lumarin(Platform& platform)
   selfInstance = this;
   instanceCreated = true;
 
-  if (!guardSingleInstance()) return;
+  if (!guardSingleInstance(action)) return;
   platform_.process.enterProgramDirectory();
   platform_.window.buildControls(*this);
   platform_.window.setTitle(productName);
@@ -45,12 +45,13 @@ Lumarin::~Lumarin() {
 Lumarin* Lumarin::getInstance() { return selfInstance; }
 
 // False when another instance runs: its window has been brought forward and this one must end.
-bool Lumarin::guardSingleInstance() {
+bool Lumarin::guardSingleInstance(StartAction action) {
   // Opening the marker first and creating it after would let two starts in the same instant both
   // pass; creating it is the test.
   ProcessPort& process = platform_.process;
   if (process.createInstanceMarker(singleInstanceMutexName)) return true;
   process.bringWindowForward(productName);
+  if (action == StartAction::Pick) process.handPickRequest(productName);
   return false;
 }
 

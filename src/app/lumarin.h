@@ -4,6 +4,7 @@
 // drives the magnifier, which shows the colour under the pick point in the readouts; the colour
 // history files the colour shown so far; the snapshot window freezes the screen; the window's
 // life covers its messages, the tray and closing.
+#include "app/command_line.h"
 #include "app/options.h"
 #include "app/window_life.h"
 #include "colour/colour_history.h"
@@ -22,8 +23,9 @@ class Lumarin final : public MainWindowEvents {
  public:
   // Single-instance guard, program directory, controls, required files. When it ends early (a
   // running instance was brought forward, or a file is missing) `startedUp()` is false and the
-  // process ends with code 0. A further object in the same process is a bare window.
-  explicit Lumarin(Platform& platform);
+  // process ends with code 0. A further object in the same process is a bare window. Started for
+  // a pick, a second start hands the request on to the running program.
+  explicit Lumarin(Platform& platform, StartAction action = StartAction::Run);
   Lumarin(const Lumarin&) = delete;
   Lumarin& operator=(const Lumarin&) = delete;
   ~Lumarin();
@@ -41,6 +43,8 @@ class Lumarin final : public MainWindowEvents {
 
   // The snapshot window's events.
   void snapshotPressed() { pickMode_.snapshotPressed(); }
+  // "--pick", given to this start or handed on by a later one.
+  void pickOnRequest() { windowLife_.pickOnRequest(); }
   void quitFromSnapshot() { windowLife_.quitFromSnapshot(); }
 
   // The main window's events, each handed to its subsystem.
@@ -73,7 +77,7 @@ class Lumarin final : public MainWindowEvents {
   void copy_hsb_Click() override { readouts_.copy_hsb_Click(); }
 
  private:
-  bool guardSingleInstance();
+  bool guardSingleInstance(StartAction action);
 
   Platform& platform_;
   bool startedUp_ = false;

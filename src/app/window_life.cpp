@@ -22,7 +22,8 @@ WindowLife::WindowLife(MainWindowPort& window, TrayPort& tray, ProcessPort& proc
       ready_(ready),
       opt_frm_(opt_frm),
       pickMode_(pickMode),
-      magnifier_(magnifier) {}
+      magnifier_(magnifier),
+      pickRequest_(process.pickRequestMessage()) {}
 
 void WindowLife::initTrayIcon() {
   addTrayIcon();
@@ -40,9 +41,14 @@ void WindowLife::WndProc(std::uint32_t message, std::uintptr_t wParam, std::intp
     case trayCallbackMessage: trayIconInput(lParam); return;
     default: break;
   }
+  if (pickRequest_ != 0 && message == pickRequest_) pickOnRequest();
   // A tray that restarts has forgotten its icons: without ours, a hidden program could only be
   // reached by starting it again.
   if (trayRestarted_ != 0 && message == trayRestarted_ && ready_.bInitialized) addTrayIcon();
+}
+
+void WindowLife::pickOnRequest() {
+  if (ready_.bInitialized && !pickMode_.is_picking()) pickMode_.togglePicking();
 }
 
 // A program started hidden must never be left with neither window nor icon.

@@ -32,6 +32,9 @@ class WindowLife {
   void options_btn_Click();
   // Escape in the snapshot window: the program ends.
   void quitFromSnapshot();
+  // Pick mode asked for from outside the window ("--pick"): started as the tray menu starts it,
+  // unless it is on already.
+  void pickOnRequest();
 
  private:
   void trayMenuCommand(std::uint16_t command);
@@ -49,6 +52,7 @@ class WindowLife {
   PickMode& pickMode_;
   Magnifier& magnifier_;
   std::uint32_t trayRestarted_ = 0;  // the message of a restarted tray
+  std::uint32_t pickRequest_ = 0;    // the message of a later start asking for pick mode
   std::uint32_t trayRetryTimer_ = 0;  // running while the tray has not taken the icon
   int trayRetriesLeft_ = 0;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string_view>
 
 namespace Lmr {
@@ -14,6 +15,11 @@ class ProcessPort {
   // Finds the program's main window (its window class) by its title; restores (also from hidden), activates, brings it to
   // the foreground and repaints it. Nothing happens when there is none.
   virtual void bringWindowForward(std::wstring_view title) = 0;
+  // Hands the running program's main window, found the same way, the request to start pick mode.
+  // Nothing happens when there is none.
+  virtual void handPickRequest(std::wstring_view title) = 0;
+  // The message that request arrives as: one of the program's own, which no other window takes.
+  virtual std::uint32_t pickRequestMessage() = 0;
   virtual void enterProgramDirectory() = 0;
   virtual bool fileExists(std::wstring_view name) = 0;
   virtual void showMessage(std::wstring_view text, std::wstring_view caption) = 0;

@@ -12,16 +12,32 @@ bool ProcessServices::createInstanceMarker(std::wstring_view name) {
   return !instanceMarker_ || GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
+namespace {
+
 // By the main window's class as well as its title: a folder window named "Lumarin" must not be
 // what a second start restores.
+HWND runningMainWindow(std::wstring_view title) {
+  return FindWindowW(mainWindowClassName, std::wstring(title).c_str());
+}
+
+}  // namespace
+
 void ProcessServices::bringWindowForward(std::wstring_view title) {
-  const HWND window = FindWindowW(mainWindowClassName, std::wstring(title).c_str());
+  const HWND window = runningMainWindow(title);
   if (!window) return;
   ShowWindow(window, SW_RESTORE);
   SetActiveWindow(window);
   SetForegroundWindow(GetAncestor(window, GA_ROOT));
   InvalidateRect(window, nullptr, TRUE);
 }
+
+// Posted: this start ends at once, whatever the running program is busy with.
+void ProcessServices::handPickRequest(std::wstring_view title) {
+  if (const HWND window = runningMainWindow(title)) PostMessageW(window, pickRequestMessage(), 0, 0);
+}
+
+// Registered under a name of the program's own, so no other window has a use for it.
+std::uint32_t ProcessServices::pickRequestMessage() { return RegisterWindowMessageW(L"LumarinPickRequest"); }
 
 void ProcessServices::enterProgramDirectory() { SetCurrentDirectoryW(programFolder().c_str()); }
 

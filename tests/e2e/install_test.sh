@@ -33,6 +33,7 @@ settings='HKCU\Software\Lumarin'
 dir='C:\My Apps\Lumarin Test'
 unix_dir="$drive_c/My Apps/Lumarin Test"
 shortcut="$drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Lumarin.lnk"
+pick_shortcut="${shortcut%/*}/Lumarin Pick.lnk"
 
 failures=0
 fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
@@ -63,6 +64,9 @@ tray_shown() {  # waits up to 10 s for an icon in Wine's own tray window
 entries() { "$WINE" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
   tr -d '\r' | grep -c 'DisplayName *REG_SZ *Lumarin$' || true; }
 exists() { [ -e "$1" ] && echo present || echo absent; }
+# Whether a shortcut holds a text, as the shell link stores it (narrow or UTF-16).
+holds() { python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); t = sys.argv[2]
+sys.exit(0 if t.encode() in d or t.encode("utf-16-le") in d else 1)' "$1" "$2" && echo yes || echo no; }
 signed() { osslsigncode verify -in "$1" -CAfile "$keys/cert.pem" >/dev/null 2>&1 && echo signed || echo unsigned; }
 new_session() { wineserver -w; "$WINE" wineboot >/dev/null 2>&1 </dev/null; sleep 3; }
 
@@ -89,6 +93,8 @@ expect "without /AUTOSTART=1 nothing starts at sign-in" "" "$(lumarin_pids)"
 grep -aq 'My Apps\\Lumarin Test\\Lumarin.exe' "$shortcut" || fail "shortcut does not point at $dir\\Lumarin.exe"
 "$WINE" start /unix "$shortcut" >/dev/null 2>&1 </dev/null
 expect "the program started from the shortcut shows its window" yes "$(window_shown)"
+expect "the pick shortcut starts the program" yes "$(holds "$pick_shortcut" 'My Apps\Lumarin Test\Lumarin.exe')"
+expect "with --pick" yes "$(holds "$pick_shortcut" '--pick')"
 "$WINE" reg add "$settings" /v close_btn_minimizes /t REG_DWORD /d 1 /f >/dev/null 2>&1
 old_pid=$(lumarin_pids)
 old_uninstaller=$(md5sum <"$unix_dir/Uninstall.exe")
@@ -161,6 +167,7 @@ wineserver -w
 expect "no Lumarin runs after the uninstall" "" "$(lumarin_pids)"
 expect "folder after the uninstall" absent "$(exists "$unix_dir")"
 expect "shortcut after the uninstall" absent "$(exists "$shortcut")"
+expect "pick shortcut after the uninstall" absent "$(exists "$pick_shortcut")"
 expect "entry after the uninstall" 0 "$(entries)"
 expect "Run value after the uninstall" "" "$(value "$run_key" Lumarin)"
 expect "settings key after the uninstall" 1 "$("$WINE" reg query "$settings" >/dev/null 2>&1; echo $?)"
@@ -176,6 +183,7 @@ for attempt in first second; do
   expect "$attempt uninstall of a deleted folder" 0 "$(run "C:\\setups\\kept-uninstall.exe /S _?=$gone")"
   expect "entry after the $attempt" 0 "$(entries)"
   expect "shortcut after the $attempt" absent "$(exists "$shortcut")"
+  expect "pick shortcut after the $attempt" absent "$(exists "$pick_shortcut")"
   expect "Run value after the $attempt" "" "$(value "$run_key" Lumarin)"
 done
 

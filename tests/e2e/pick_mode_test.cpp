@@ -121,6 +121,30 @@ TEST_F(PickModeRun, EnterStartsAndEndsEscapeOnlyEnds) {
   EXPECT_TRUE(session().pickingBecomes(false));
 }
 
+// One key from anywhere: a later start with "--pick" (a shortcut's key, Win+number on the taskbar)
+// hands pick mode to the running program, also hidden in the tray, and ends at once; asked again
+// while picking, it changes nothing.
+TEST_F(PickModeRun, ALaterStartWithPickHandsPickModeToTheRunningProgram) {
+  ShowWindow(session().window(), SW_HIDE);
+  ASSERT_TRUE(pollUntil([&] { return !IsWindowVisible(session().window()); }, 3s));
+  // Clear of Wine's tray window, which comes up over the pattern's corner once the window hides.
+  ASSERT_TRUE(pointerTo(60, 150));
+  Program request(folder_, L"--pick");
+  EXPECT_EQ(request.waitForExit(1s), 0u);
+  EXPECT_TRUE(session().pickingBecomes(true));
+  EXPECT_TRUE(IsWindowVisible(session().window()));
+  EXPECT_TRUE(session().hexShows(at(60, 150)));
+  ASSERT_TRUE(pointerTo(200, 210));
+  EXPECT_TRUE(session().hexShows(at(200, 210))) << "the readouts follow the pointer";
+
+  Program again(folder_, L"--pick");
+  EXPECT_EQ(again.waitForExit(1s), 0u);
+  pumpMessagesFor(severalTicks);
+  EXPECT_TRUE(session().picking()) << "a request while picking leaves pick mode on";
+  session().pressKey(VK_ESCAPE);
+  EXPECT_TRUE(session().pickingBecomes(false));
+}
+
 // The wheel sets the strength without scrolling what lies under the pointer; outside pick mode
 // it scrolls as ever.
 TEST_F(PickModeRun, TheWheelOverThePatternChangesTheStrengthAndNotThePattern) {

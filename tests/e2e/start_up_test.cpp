@@ -88,6 +88,18 @@ TEST_F(StartUp, ASecondStartShowsAFirstInstanceWaitingInTheTrayAndEnds) {
   EXPECT_EQ(first.waitForExit(), 0u);
 }
 
+// With none running, "--pick" starts the program and pick mode once it has loaded.
+TEST_F(StartUp, APickStartWithNoneRunningStartsInPickMode) {
+  Program program(folder, L"--pick");
+  HWND window = program.waitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(pollUntil([&] { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 3s));
+  postKeyPress(window, VK_ESCAPE);
+  EXPECT_TRUE(pollUntil([&] { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }, 3s));
+  closeWindow(window);
+  EXPECT_EQ(program.waitForExit(), 0u);
+}
+
 // A folder window of another program titled "Lumarin" is not what a second start restores.
 TEST_F(StartUp, ASecondStartRestoresOurWindowNotAnotherOneOfTheSameTitle) {
   WNDCLASSEXW folderClass{};

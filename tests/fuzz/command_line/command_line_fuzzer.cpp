@@ -70,6 +70,7 @@ void requireSwitchOfFirstArgument(const Args& args) {
   require((action == StartAction::Uninstall) == (!args.empty() && args[0] == L"--uninstall"));
   require((action == StartAction::SilentInstall) == (!args.empty() && args[0] == L"--silent-install"));
   require((action == StartAction::Tray) == (!args.empty() && args[0] == L"--tray"));
+  require((action == StartAction::Pick) == (!args.empty() && args[0] == L"--pick"));
 }
 
 void requireSplitsBack(const Args& args) {

@@ -17,6 +17,7 @@ TEST(CommandLine, OnlyTheExactFirstArgumentIsASwitch) {
   EXPECT_EQ(actionFor({L"--uninstall", L"--silent-install", L"x"}), StartAction::Uninstall);
   EXPECT_EQ(actionFor({L"--silent-install", L"--uninstall"}), StartAction::SilentInstall);
   EXPECT_EQ(actionFor({L"--tray", L"--uninstall"}), StartAction::Tray);
+  EXPECT_EQ(actionFor({L"--pick", L"--tray"}), StartAction::Pick);
 }
 
 TEST(CommandLine, NearMissesAndLaterSwitchesStartTheProgram) {
@@ -29,6 +30,7 @@ TEST(CommandLine, NearMissesAndLaterSwitchesStartTheProgram) {
   EXPECT_EQ(actionFor({L"/uninstall"}), StartAction::Run);
   EXPECT_EQ(actionFor({L"--Tray"}), StartAction::Run);
   EXPECT_EQ(actionFor({L"x", L"--tray"}), StartAction::Run);
+  EXPECT_EQ(actionFor({L"--PICK"}), StartAction::Run);
 }
 
 }  // namespace

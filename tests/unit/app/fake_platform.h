@@ -154,6 +154,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   int clientWide = 300;
   bool shown = false;
   int trayRefusals = 0;  // adds of the tray icon refused before one is taken
+  std::function<void()> onLoop;  // what happens while the message loop runs
   bool optionsVisible = false;
   bool tooltipsOn = true;
   std::vector<ui::ControlId> valueChanges;  // announced, in order
@@ -188,6 +189,8 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
     return !markerExists;
   }
   void bringWindowForward(std::wstring_view) override { log("bring forward"); }
+  void handPickRequest(std::wstring_view) override { log("hand pick request"); }
+  std::uint32_t pickRequestMessage() override { return 0xC456; }
   void enterProgramDirectory() override { log("enter program directory"); }
   bool fileExists(std::wstring_view name) override {
     log("exists " + std::string(name.begin(), name.end()));
@@ -241,7 +244,10 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
     log("show");
     shown = true;
   }
-  void runMessageLoop() override { log("loop"); }
+  void runMessageLoop() override {
+    log("loop");
+    if (onLoop) onLoop();
+  }
   std::wstring text(ui::ControlId field) override { return texts[field]; }
   void setText(ui::ControlId field, std::wstring_view text) override {
     texts[field] = text;

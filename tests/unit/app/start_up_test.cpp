@@ -52,11 +52,25 @@ TEST(StartUp, AFirstInstanceRunsEveryStepInOrder) {
   EXPECT_EQ(atSignIn.calls, hidden) << "every step but showing the window";
 }
 
-TEST(StartUp, ASecondInstanceBringsTheFirstForwardAndEnds) {
+TEST(StartUp, ASecondInstanceBringsTheFirstForwardAndEndsHandingOnAPick) {
   FakePlatform fake;
   fake.markerExists = true;
   EXPECT_EQ(run(fake), 0);
   EXPECT_EQ(fake.calls, (Calls{"create marker", "bring forward"}));
+
+  FakePlatform picking;
+  picking.markerExists = true;
+  EXPECT_EQ(run(picking, {L"--pick"}), 0);
+  EXPECT_EQ(picking.calls, (Calls{"create marker", "bring forward", "hand pick request"}));
+}
+
+TEST(StartUp, AFirstInstanceAskedToPickStartsPickModeOnceShown) {
+  FakePlatform fake;
+  fake.onLoop = [&] { EXPECT_TRUE(Lmr::Lumarin::getInstance()->pickMode().is_picking()); };
+  EXPECT_EQ(run(fake, {L"--pick"}), 0);
+  const auto shown = std::find(fake.calls.begin(), fake.calls.end(), "show");
+  ASSERT_NE(shown, fake.calls.end());
+  EXPECT_NE(std::find(shown, fake.calls.end(), "begin"), fake.calls.end()) << "the monitor starts after the window shows";
 }
 
 TEST(StartUp, OnlyTheFirstMissingFileIsNamedAndTheWindowNeverShows) {

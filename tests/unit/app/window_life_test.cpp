@@ -122,6 +122,17 @@ TEST_F(WindowLife, ShowOptionsAndExitCommands) {
   // fake platform fails the run otherwise).
 }
 
+// A later start's "--pick": pick mode starts as the tray menu starts it, and a request while it
+// is on changes nothing.
+TEST_F(WindowLife, APickRequestStartsPickModeOnlyWhenItIsOff) {
+  message(0xC456);
+  EXPECT_TRUE(lumarin.pickMode().is_picking());
+  fake.calls.clear();
+  message(0xC456);
+  EXPECT_TRUE(lumarin.pickMode().is_picking());
+  EXPECT_TRUE(fake.calls.empty());
+}
+
 TEST_F(WindowLife, ARestartedTrayGetsTheIconAgain) {
   message(0xC123);
   EXPECT_EQ(fake.calls, Calls{"add icon"});
