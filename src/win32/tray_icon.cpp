@@ -4,6 +4,7 @@
 
 #include "app/window_life_rules.h"
 #include "win32/handles.h"
+#include "win32/window_icons.h"
 
 namespace Lmr::win32 {
 
@@ -15,8 +16,11 @@ void TrayIcon::addIcon() {
   niData.uID = trayIconId;
   niData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   niData.uCallbackMessage = trayCallbackMessage;
-  niData.hIcon = owner_.smallIcon();  // the tray's size at the system's dpi
+  // The notification area stays at the system's dpi on every monitor.
+  Icon icon = loadIconFile(owner_.iconFile(), GetSystemMetrics(SM_CXSMICON));
+  niData.hIcon = orSystemIcon(icon);
   Shell_NotifyIconW(NIM_ADD, &niData);
+  icon_ = std::move(icon);  // the one added before goes once the tray has this one
 }
 
 void TrayIcon::removeIcon() {

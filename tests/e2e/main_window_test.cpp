@@ -44,6 +44,8 @@ class MainWindowOnScreen : public testing::Test {
   static HWND control(ControlId id) { return GetDlgItem(window, static_cast<int>(id)); }
   // Every control's box, and the client area, as the layout table puts them at `dpi`.
   static void expectLayoutAt(int dpi);
+  // The window's icons at the sizes for `dpi`, its tips in the controls' font.
+  static void expectIconsAndTipsAt(int dpi);
   static Lmr::ui::Box boxOf(RECT r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
   static ScratchFolder* folder;
@@ -66,20 +68,33 @@ TEST_F(MainWindowOnScreen, RunsAtTheDpiTheRunAskedFor) {
 
 TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) { expectLayoutAt(screenDpi()); }
 
-// To a lower dpi (from the lowest, higher) and back as a start there lays out; dpi 0 does nothing.
+// To a lower dpi (from the lowest, higher) and back as a start there lays out, at the size the
+// window answered when asked first; its icons and tips follow. Dpi 0 is not answered and does nothing.
 TEST_F(MainWindowOnScreen, ADpiChangeLaysTheWindowOutAsAStartAtThatDpi) {
   const int startDpi = screenDpi(), otherDpi = startDpi > 96 ? 96 : 120;
   RECT start{}, moved{}, back{};
   GetWindowRect(window, &start);
+  expectIconsAndTipsAt(startDpi);
   ASSERT_TRUE(deliverDpiChange(window, otherDpi, 100, {start.left + 40, start.top + 30}));
   expectLayoutAt(otherDpi);
+  expectTookTheSizeItAnswered(window);
+  expectIconsAndTipsAt(otherDpi);
   ASSERT_TRUE(deliverDpiChange(window, 0, 100, {start.left, start.top}));
+  EXPECT_FALSE(scaledSizeAnswer(window).has_value());
   GetWindowRect(window, &moved);
   EXPECT_EQ(std::pair(moved.left, moved.top), std::pair(start.left + 40, start.top + 30));
   ASSERT_TRUE(deliverDpiChange(window, startDpi, 100, {start.left, start.top}));
   expectLayoutAt(startDpi);
+  expectTookTheSizeItAnswered(window);
+  expectIconsAndTipsAt(startDpi);
   GetWindowRect(window, &back);
   EXPECT_TRUE(EqualRect(&back, &start));
+}
+
+void MainWindowOnScreen::expectIconsAndTipsAt(int dpi) {
+  const auto reading = expectIconsAt(window, dpi, control(ControlId::btn_pick));
+  ASSERT_TRUE(reading.has_value());
+  EXPECT_EQ(reading->tipFontHeight, reading->controlFontHeight) << "the tips draw in the controls' font at " << dpi;
 }
 
 void MainWindowOnScreen::expectLayoutAt(int dpi) {
