@@ -4,6 +4,7 @@
 
 #include "win32/dpi_awareness.h"
 #include "win32/fonts.h"
+#include "win32/system_colours.h"
 #include "win32/window_routing.h"
 
 namespace Lmr::win32 {
@@ -61,6 +62,10 @@ LRESULT DialogWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_DPICHANGED:
       if (const auto move = dpiMoveOf(wParam, lParam)) layOutForDpi(move->dpi, POINT{move->topLeft.x, move->topLeft.y});
       return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+      spreadColourChange(window_, message, wParam, lParam);
+      return dialogMessage(message, wParam, lParam);
     default:
       return dialogMessage(message, wParam, lParam);
   }

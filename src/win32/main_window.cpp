@@ -39,7 +39,7 @@ void MainWindow::registerClasses(HINSTANCE instance) {
 
 void MainWindow::buildControls(MainWindowEvents& handlers) {
   handlers_ = &handlers;
-  faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  makeFaceBrush();
   for (auto& brush : swatchBrushes_) brush.reset(CreateSolidBrush(RGB(255, 255, 255)));
   registerClasses(instance_);
   createWindow();
@@ -180,6 +180,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       dpiChanged(wParam, lParam);
       return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+      systemColoursChanged(message, wParam, lParam);
+      break;
     case WM_DISPLAYCHANGE:
       screenLayoutChanged();
       break;

@@ -5,7 +5,8 @@
 // (main_window_controls.cpp), the fields and swatches (main_window_fields.cpp), the message loop
 // and keys (main_window_loop.cpp), showing, activating and the pick timer
 // (main_window_visibility.cpp), tooltips and what a screen reader hears (main_window_help.cpp),
-// the layout at the monitor's dpi (main_window_dpi.cpp).
+// the layout at the monitor's dpi (main_window_dpi.cpp), the system's colours
+// (main_window_colours.cpp).
 #include <windows.h>
 
 #include <array>
@@ -121,6 +122,10 @@ class MainWindow final : public MainWindowPort {
   void dpiChanged(WPARAM wParam, LPARAM lParam);
   void layOutForDpi(int dpi, POINT topLeft);
   static void registerClasses(HINSTANCE instance);
+
+  // The system's colours, changed while the window runs (main_window_colours.cpp).
+  void makeFaceBrush();
+  void systemColoursChanged(UINT message, WPARAM wParam, LPARAM lParam);
 
   HINSTANCE instance_;
   RoutedWindow window_;

@@ -306,6 +306,10 @@ std::optional<InProcessReading> readInProgram(HWND window, HWND control) {
                           static_cast<LONG>(figure(window, L"LumarinE2eControlFont"))};
 }
 
+bool setSystemColourInProgram(HWND window, int index, COLORREF colour) {
+  return askInProgram(window, L"LumarinE2eSystemColour", static_cast<WPARAM>(index), static_cast<LPARAM>(colour));
+}
+
 std::optional<InProcessReading> expectIconsAt(HWND window, int dpi, HWND control) {
   const auto reading = readInProgram(window, control);
   EXPECT_TRUE(reading.has_value()) << "no reading from inside the program";

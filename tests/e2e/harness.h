@@ -106,6 +106,10 @@ struct InProcessReading {
   LONG tipFontHeight = 0, controlFontHeight = 0;
 };
 std::optional<InProcessReading> readInProgram(HWND window, HWND control);
+// One of the system's colours set by the program's own process (Wine keeps the colours each
+// process read at its start: one set by another process does not reach it), which tells its
+// windows; false when the request was not handled.
+bool setSystemColourInProgram(HWND window, int index, COLORREF colour);
 // Expects the window's icons at the sizes the system asks for at `dpi` (32 and 16 pixels at 96
 // dpi); returns the whole reading.
 std::optional<InProcessReading> expectIconsAt(HWND window, int dpi, HWND control = nullptr);

@@ -47,6 +47,14 @@ class MainWindowOnScreen : public testing::Test {
   // The window's icons at the sizes for `dpi`, its tips in the controls' font.
   static void expectIconsAndTipsAt(int dpi);
   static Lmr::ui::Box boxOf(RECT r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+  // A spot of the window's own face, on the screen.
+  static POINT faceSpot() {
+    POINT spot{Lmr::ui::scaleToDpi(4, screenDpi()), Lmr::ui::scaleToDpi(4, screenDpi())};
+    ClientToScreen(window, &spot);
+    return spot;
+  }
+  static std::uint32_t pixelAt(POINT spot) { return screenPixels({spot.x, spot.y, spot.x + 1, spot.y + 1}).at(0); }
+  static std::uint32_t rgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
   static ScratchFolder* folder;
   static Program* program;
@@ -167,11 +175,44 @@ TEST_F(MainWindowOnScreen, TheSwatchesAreWhiteOnTheControlFace) {
     const auto pixels = screenPixels({rect.left + 8, midY, rect.left + 9, midY + 1});
     EXPECT_EQ(pixels.at(0), 0xFFFFFFu);
   }
-  POINT spot{Lmr::ui::scaleToDpi(4, screenDpi()), Lmr::ui::scaleToDpi(4, screenDpi())};
-  ClientToScreen(window, &spot);
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  const std::uint32_t faceRgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
-  EXPECT_EQ(screenPixels({spot.x, spot.y, spot.x + 1, spot.y + 1}).at(0), faceRgb);
+  EXPECT_EQ(pixelAt(faceSpot()), rgbOf(GetSysColor(COLOR_BTNFACE)));
+}
+
+// One of the system's colours changed by the program's process for the whole session; the one
+// found is put back at the end, also after a failed check.
+class ChangedSystemColour {
+ public:
+  ChangedSystemColour(HWND window, int index, COLORREF colour)
+      : window_(window), index_(index), found_(GetSysColor(index)) {
+    EXPECT_TRUE(set(colour));
+  }
+  ChangedSystemColour(const ChangedSystemColour&) = delete;
+  ChangedSystemColour& operator=(const ChangedSystemColour&) = delete;
+  ~ChangedSystemColour() { set(found_); }
+  bool set(COLORREF colour) const { return setSystemColourInProgram(window_, index_, colour); }
+  COLORREF found() const { return found_; }
+
+ private:
+  HWND window_;
+  int index_;
+  COLORREF found_;
+};
+
+// Changed while the program runs (a high-contrast theme switched on), the face colour shows in
+// the window's face and in the strength field's, which the window paints with a brush of its own;
+// changed back, the old one shows again.
+TEST_F(MainWindowOnScreen, TheFaceTakesTheSystemsColourChangedWhileItRuns) {
+  RECT field{};
+  GetWindowRect(control(ControlId::fisheye_num_updn), &field);
+  const POINT fieldSpot{field.left + 1, field.bottom - 2};  // clear of the right-aligned number
+  const auto faces = [&] { return std::pair(pixelAt(faceSpot()), pixelAt(fieldSpot)); };
+  const COLORREF changed = RGB(64, 144, 112);
+  const ChangedSystemColour face(window, COLOR_BTNFACE, changed);
+  EXPECT_TRUE(pollUntil([&] { return faces() == std::pair(rgbOf(changed), rgbOf(changed)); }, 3s))
+      << std::hex << faces().first << " " << faces().second;
+  EXPECT_TRUE(face.set(face.found()));
+  EXPECT_TRUE(pollUntil([&] { return faces() == std::pair(rgbOf(face.found()), rgbOf(face.found())); }, 3s))
+      << std::hex << faces().first << " " << faces().second;
 }
 
 HWND focusedControlOf(HWND window) {

@@ -5,7 +5,9 @@
 //   driver's square) is the size of the suggested rectangle WM_DPICHANGED then brings;
 // - a reading of what only the process itself can read (Wine hands another process neither its
 //   icons nor its fonts): the sizes of the window's icons, the height of its tooltips' font and of
-//   a control's font.
+//   a control's font;
+// - a system colour set by the process (Wine keeps the colours each process read when it started:
+//   one set by another process does not reach it).
 #include <windows.h>
 
 namespace {
@@ -73,10 +75,15 @@ void read(HWND window, WPARAM control) {
 bool carryOut(const MSG& posted) {
   static const UINT dpiChange = RegisterWindowMessageW(L"LumarinE2eDpiChange");
   static const UINT reading = RegisterWindowMessageW(L"LumarinE2eReading");
+  static const UINT systemColour = RegisterWindowMessageW(L"LumarinE2eSystemColour");
   if (posted.message == dpiChange) {
     changeDpi(posted.hwnd, posted.wParam, posted.lParam);
   } else if (posted.message == reading) {
     read(posted.hwnd, posted.wParam);
+  } else if (posted.message == systemColour) {
+    const int index = static_cast<int>(posted.wParam);
+    const auto colour = static_cast<COLORREF>(posted.lParam);
+    SetSysColors(1, &index, &colour);
   } else {
     return false;
   }
