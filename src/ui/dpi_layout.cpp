@@ -35,4 +35,18 @@ MainWindowGeometry mainWindowGeometry(int dpi, const LabelExtent& labelExtent) {
   return geometry;
 }
 
+Size mainWindowSize(const MainWindowGeometry& geometry, Size frame) {
+  return {std::clamp(geometry.client.width + frame.width, geometry.minimum.width, geometry.maximum.width),
+          std::clamp(geometry.client.height + frame.height, geometry.minimum.height, geometry.maximum.height)};
+}
+
+Size dialogWindowSize(const MadeDialog& made, int dpi, Size frame) {
+  const auto scaled = [&](Size size) {
+    return Size{scaleBetweenDpis(size.width, dpi, made.dpi), scaleBetweenDpis(size.height, dpi, made.dpi)};
+  };
+  if (made.fixedWindow) return scaled(made.window);
+  const Size client = scaled(made.client);
+  return {client.width + frame.width, client.height + frame.height};
+}
+
 }  // namespace Lmr::ui

@@ -38,4 +38,21 @@ struct MainWindowGeometry {
 using LabelExtent = std::function<Size(std::wstring_view text)>;
 MainWindowGeometry mainWindowGeometry(int dpi, const LabelExtent& labelExtent);
 
+// The main window's size, frame included: the client area of `geometry` with what the frame
+// adds at that dpi (`frame`), kept within the limits. A start, a dpi change and the answer to
+// what size a dpi change will give all take the size from here, so they agree.
+Size mainWindowSize(const MainWindowGeometry& geometry, Size frame);
+
+// A dialog as made, at the dpi it was made for.
+struct MadeDialog {
+  Size client;       // its client area
+  Size window;       // frame included
+  bool fixedWindow;  // the window's size is set in layout units, frame included, whatever the client asks for
+  int dpi;
+};
+// The dialog's window size at `dpi`, where its frame adds `frame`: the client area as made, scaled,
+// with that frame around it. A window of fixed size scales as a whole, frame included, since the
+// layout units its size is set in scale with the dpi.
+Size dialogWindowSize(const MadeDialog& made, int dpi, Size frame);
+
 }  // namespace Lmr::ui

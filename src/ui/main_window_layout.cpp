@@ -74,12 +74,15 @@ std::span<const ControlId> tabOrder() {
   return {order.ids.data(), order.count};
 }
 
-int scaleToDpi(int designUnits, int dpi) {
+int scaleBetweenDpis(int figure, int dpi, int fromDpi) {
+  if (fromDpi <= 0) return figure;
   // Round half away from zero so that negative and positive figures scale alike.
-  const long long scaled = static_cast<long long>(designUnits) * dpi;
-  const long long half = designDpi / 2;
-  return static_cast<int>(scaled >= 0 ? (scaled + half) / designDpi : -((-scaled + half) / designDpi));
+  const long long scaled = static_cast<long long>(figure) * dpi;
+  const long long half = fromDpi / 2;
+  return static_cast<int>(scaled >= 0 ? (scaled + half) / fromDpi : -((-scaled + half) / fromDpi));
 }
+
+int scaleToDpi(int designUnits, int dpi) { return scaleBetweenDpis(designUnits, dpi, designDpi); }
 
 Box scaleToDpi(const Box& design, int dpi) {
   return {scaleToDpi(design.x, dpi), scaleToDpi(design.y, dpi), scaleToDpi(design.width, dpi),

@@ -57,6 +57,9 @@ inline constexpr int controlMargin = 4;
 inline constexpr Size minimumWindowSize{313, 561};
 inline constexpr Size maximumWindowSize{1285, 2325};
 
+// A figure laid out for `fromDpi`, at `dpi`: rounded half away from zero, as the system's MulDiv.
+int scaleBetweenDpis(int figure, int dpi, int fromDpi);
+
 // Design units to pixels: scaled by dpi / 144, rounded half up.
 int scaleToDpi(int designUnits, int dpi);
 Box scaleToDpi(const Box& design, int dpi);

@@ -1,6 +1,7 @@
 #pragma once
 // A borderless child panel filled with one colour. Buttons placed on it report to the panel's
-// parent as if they stood on the parent itself.
+// parent as if they stood on the parent itself. Its window hears of a change of the system's
+// colours from the window it stands in.
 #include <windows.h>
 
 #include "ports/argb.h"
@@ -16,7 +17,8 @@ class ColourPanel {
   ColourPanel(const ColourPanel&) = delete;
   ColourPanel& operator=(const ColourPanel&) = delete;
 
-  void create(HWND parent, const ui::Box& box, int id, Argb colour);
+  // The panel starts in the system's face colour and follows it until it is given a colour.
+  void create(HWND parent, const ui::Box& box, int id);
   HWND handle() const { return window_; }
   Argb colour() const { return colour_; }
   void setColour(Argb colour);
@@ -26,14 +28,15 @@ class ColourPanel {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  void paintIn(Argb colour);
+
   RoutedWindow window_;
   Argb colour_ = 0;
   Brush brush_;
+  bool inFaceColour_ = true;
 };
 
 // A colour as GDI takes it.
 inline COLORREF colourRef(Argb colour) { return RGB(redOf(colour), greenOf(colour), blueOf(colour)); }
-// The system's control-face colour, opaque.
-Argb faceColour();
 
 }  // namespace Lmr::win32

@@ -18,6 +18,8 @@ void ControlTips::create(HWND owner, int maxWidth) {
 
 void ControlTips::setMaxWidth(int maxWidth) { SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, maxWidth); }
 
+void ControlTips::setFont(HFONT font) { SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); }
+
 // The controls' messages are handed over by their window procedure, not through a subclass the
 // tooltip installs: under Wine each message through the common controls' subclass list costs
 // server round trips, and the readout fields take dozens per update.

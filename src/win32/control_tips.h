@@ -13,6 +13,8 @@ class ControlTips {
   void create(HWND owner, int maxWidth);
   void add(HWND control, std::wstring_view text);
   void setMaxWidth(int maxWidth);
+  // The tips draw in `font`, which the owner keeps while they use it.
+  void setFont(HFONT font);
   // A mouse message of a control, as its window procedure gets it.
   void relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   // Off: the tip showing goes away and none shows until they are on again.

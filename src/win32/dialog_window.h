@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "ui/dialog_units.h"
+#include "ui/dpi_layout.h"
 #include "win32/handles.h"
 #include "win32/main_window.h"
 #include "win32/modal_dialog.h"
+#include "win32/window_icons.h"
 #include "win32/window_routing.h"
 
 namespace Lmr::win32 {
@@ -58,17 +60,24 @@ class DialogWindow {
  private:
   // The dialog on a monitor of another dpi than it was laid out for: every child's box and the
   // client area scaled from the layout as made, never from an earlier scaling, so moving back
-  // gives the layout as made; every child's font made again for that dpi.
+  // gives the layout as made; every child's font made again for that dpi; the icons at that dpi's
+  // sizes.
   void layOutForDpi(int dpi, std::optional<POINT> topLeft);
   struct Placed {
     HWND child;
     RECT box;  // in its parent's client area, as made
     HFONT madeFont;  // null: the system's own
   };
+  void takeMadeLayout();
+  void placeChild(const Placed& placed, int dpi, std::map<HFONT, Font>& fonts) const;
+  // The window's size at `dpi`, frame included: what a move there gives, and what it is asked.
+  ui::Size windowSizeAt(int dpi) const;
+
+  ui::MadeDialog made_{};
   std::vector<Placed> madeLayout_;
-  ui::Size madeSize_{};  // the window's, frame included
-  int madeDpi_ = 0, dpi_ = 0;
+  int dpi_ = 0;
   std::map<HFONT, Font> dpiFonts_;  // each made font, at the dpi the dialog is at
+  WindowIcons icons_;
 };
 
 }  // namespace Lmr::win32

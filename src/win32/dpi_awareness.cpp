@@ -26,6 +26,18 @@ using SetAwarenessFn = HRESULT(WINAPI*)(int);
 using GetAwarenessFn = HRESULT(WINAPI*)(HANDLE, int*);
 using DpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using WindowContextFn = HANDLE(WINAPI*)(HWND);
+using ContextsEqualFn = BOOL(WINAPI*)(HANDLE, HANDLE);
+using MetricForDpiFn = int(WINAPI*)(int, UINT);
+
+// The system draws the frame of a per-monitor v2 window for the dpi of its monitor; the frames of
+// other windows stay at the system's dpi wherever they stand (per-monitor v1 windows, which is
+// how Wine runs every window).
+bool systemScalesFrameOf(HWND window) {
+  static const auto contextOf = user32Function<WindowContextFn>("GetWindowDpiAwarenessContext");
+  static const auto equal = user32Function<ContextsEqualFn>("AreDpiAwarenessContextsEqual");
+  return contextOf && equal && equal(contextOf(window), perMonitorV2Context);
+}
 
 }  // namespace
 
@@ -77,12 +89,30 @@ std::optional<ui::DpiMove> dpiMoveOf(WPARAM wParam, LPARAM lParam) {
                                           suggested->bottom - suggested->top});
 }
 
-ui::Size frameAround(ui::Size client, DWORD style, DWORD exStyle, int dpi) {
+ui::Size frameOf(HWND window, int dpi) {
   static const auto adjustForDpi = user32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
-  RECT frame{0, 0, client.width, client.height};
-  if (!adjustForDpi || !adjustForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+  const int frameDpi = systemScalesFrameOf(window) ? dpi : systemDpi();
+  RECT frame{};
+  if (!adjustForDpi || !adjustForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(frameDpi)))
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+int systemMetricForDpi(int metric, int dpi) {
+  static const auto metricForDpi = user32Function<MetricForDpiFn>("GetSystemMetricsForDpi");
+  const int measured = metricForDpi ? metricForDpi(metric, static_cast<UINT>(dpi)) : 0;
+  return measured > 0 ? measured : MulDiv(GetSystemMetrics(metric), dpi, systemDpi());
+}
+
+LRESULT answerScaledSize(WPARAM wParam, LPARAM lParam, const std::function<ui::Size(int dpi)>& sizeAt) {
+  auto* size = reinterpret_cast<SIZE*>(lParam);
+  const std::optional<int> dpi = ui::usableDpi(static_cast<long long>(wParam));
+  if (!size || !dpi) return FALSE;
+  const ui::Size scaled = sizeAt(*dpi);
+  *size = {scaled.width, scaled.height};
+  return TRUE;
 }
 
 }  // namespace Lmr::win32

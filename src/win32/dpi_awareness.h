@@ -3,6 +3,7 @@
 // on, and one binary runs on all of them.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "ports/dpi_awareness_port.h"
@@ -24,7 +25,12 @@ int dpiOfWindow(HWND window);
 int systemDpi();
 // What a WM_DPICHANGED asks: the new dpi and the suggested rectangle's corner; none when unusable.
 std::optional<ui::DpiMove> dpiMoveOf(WPARAM wParam, LPARAM lParam);
-// The outer size of a window with a client area of `client`, its frame drawn for `dpi`.
-ui::Size frameAround(ui::Size client, DWORD style, DWORD exStyle, int dpi);
+// What the frame the system draws around `window` adds to its client area at `dpi`.
+ui::Size frameOf(HWND window, int dpi);
+// A size the system measures (SM_CXICON, ...) as it is at `dpi`.
+int systemMetricForDpi(int metric, int dpi);
+// Answers WM_GETDPISCALEDSIZE with the size `sizeAt` gives for its dpi: TRUE with the size
+// written; FALSE, so that the system scales the window linearly, when the dpi says nothing usable.
+LRESULT answerScaledSize(WPARAM wParam, LPARAM lParam, const std::function<ui::Size(int dpi)>& sizeAt);
 
 }  // namespace Lmr::win32

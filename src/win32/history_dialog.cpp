@@ -28,7 +28,7 @@ void HistoryDialog::build(HistoryDialogEvents& handlers) {
 }
 
 // In layout order, so each panel exists before the button it holds. Both panels start in the
-// dialog's own colour.
+// dialog's own colour and follow it until they show a colour of the history.
 void HistoryDialog::createControls() {
   for (const auto& spec : ui::historyControls()) {
     switch (spec.kind) {
@@ -39,7 +39,7 @@ void HistoryDialog::createControls() {
         break;
       case HistoryControlKind::Panel: {
         ColourPanel& panel = spec.id == HistoryControlId::preview ? preview_ : prevClr_;
-        panel.create(parentOf(spec), ui::scaleToFont(spec.layout, cell_), idOf(spec.id), faceColour());
+        panel.create(parentOf(spec), ui::scaleToFont(spec.layout, cell_), idOf(spec.id));
         break;
       }
       case HistoryControlKind::Button:

@@ -39,7 +39,7 @@ void MainWindow::registerClasses(HINSTANCE instance) {
 
 void MainWindow::buildControls(MainWindowEvents& handlers) {
   handlers_ = &handlers;
-  faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  makeFaceBrush();
   for (auto& brush : swatchBrushes_) brush.reset(CreateSolidBrush(RGB(255, 255, 255)));
   registerClasses(instance_);
   createWindow();
@@ -60,7 +60,7 @@ void MainWindow::createWindow() {
 void MainWindow::createControls() {
   for (const auto& spec : ui::mainWindowControls()) {
     const auto index = controlIndex(spec.id);
-    controls_[index] = spec.kind == ControlKind::NumericUpDown ? createNumericUpDown(spec, boxes_[index])
+    controls_[index] = spec.kind == ControlKind::NumericUpDown ? createNumericUpDown(spec, geometry_.boxes[index])
                                                                 : createControl(spec);
     routeControlMessages(controls_[index]);
   }
@@ -68,7 +68,7 @@ void MainWindow::createControls() {
 }
 
 HWND MainWindow::createControl(const ui::ControlSpec& spec) {
-  const ui::Box& box = boxes_[controlIndex(spec.id)];
+  const ui::Box& box = geometry_.boxes[controlIndex(spec.id)];
   const std::wstring text(spec.text);
   const wchar_t* className = L"STATIC";
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -126,20 +126,8 @@ HWND MainWindow::control(ControlId id) const { return controls_[controlIndex(id)
 
 void MainWindow::setTitle(std::wstring_view title) { SetWindowTextW(window_, std::wstring(title).c_str()); }
 
-void MainWindow::loadIcon(std::wstring_view fileName) {
-  ownedIcon_.reset(static_cast<HICON>(
-      LoadImageW(nullptr, std::wstring(fileName).c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
-  // The title bar and the tray draw the small icon: the file's image made for that size at the
-  // system's dpi, not the large one shrunk.
-  ownedSmallIcon_.reset(static_cast<HICON>(LoadImageW(nullptr, std::wstring(fileName).c_str(), IMAGE_ICON,
-                                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                                      LR_LOADFROMFILE)));
-  // An icon file that cannot be read leaves the window, dialogs and tray with the system's icon.
-  icon_ = ownedIcon_ ? ownedIcon_.get() : LoadIconW(nullptr, IDI_APPLICATION);
-  smallIcon_ = ownedSmallIcon_ ? ownedSmallIcon_.get() : icon_;
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-}
+// An icon file that cannot be read leaves the window, dialogs and tray with the system's icon.
+void MainWindow::loadIcon(std::wstring_view fileName) { icons_.show(window_, fileName, dpi_); }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // The program's own dispatch sees every message first (paint, timer, tray, menu commands);
@@ -187,9 +175,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (handlers_) handlers_->Lumarin_Resize();
       break;
+    case WM_GETDPISCALEDSIZE:
+      return answerScaledSize(wParam, lParam, [this](int dpi) { return windowSizeAt(dpi); });
     case WM_DPICHANGED:
       dpiChanged(wParam, lParam);
       return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+      systemColoursChanged(message, wParam, lParam);
+      break;
     case WM_DISPLAYCHANGE:
       screenLayoutChanged();
       break;

@@ -5,7 +5,8 @@
 // (main_window_controls.cpp), the fields and swatches (main_window_fields.cpp), the message loop
 // and keys (main_window_loop.cpp), showing, activating and the pick timer
 // (main_window_visibility.cpp), tooltips and what a screen reader hears (main_window_help.cpp),
-// the layout at the monitor's dpi (main_window_dpi.cpp).
+// the layout at the monitor's dpi (main_window_dpi.cpp), the system's colours
+// (main_window_colours.cpp).
 #include <windows.h>
 
 #include <array>
@@ -13,9 +14,11 @@
 #include <string>
 
 #include "ports/platform.h"
+#include "ui/dpi_layout.h"
 #include "ui/main_window_layout.h"
 #include "win32/control_tips.h"
 #include "win32/handles.h"
+#include "win32/window_icons.h"
 #include "win32/window_routing.h"
 
 namespace Lmr::win32 {
@@ -68,8 +71,8 @@ class MainWindow final : public MainWindowPort {
   void attachWindow(HWND window) { window_.attach(window); }
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND control(ui::ControlId id) const;
-  HICON icon() const { return icon_; }
-  HICON smallIcon() const { return smallIcon_; }
+  // The program's icon file, once the window shows it.
+  const std::wstring& iconFile() const { return icons_.file(); }
   int dpi() const { return dpi_; }
 
  private:
@@ -108,13 +111,22 @@ class MainWindow final : public MainWindowPort {
   void scaleTooltips();
 
   // The layout for the dpi of the monitor the window is on (main_window_dpi.cpp).
+  struct Layout {
+    ui::MainWindowGeometry geometry;
+    ui::Size windowSize{};  // frame included
+  };
   void makeFonts();
+  Layout layoutAt(int dpi, HFONT dialogFont) const;
   void takeGeometry();
-  ui::Size withinLimits(ui::Size windowSize) const;
+  ui::Size windowSizeAt(int dpi) const;
   void placeWindow(std::optional<POINT> topLeft);
   void dpiChanged(WPARAM wParam, LPARAM lParam);
   void layOutForDpi(int dpi, POINT topLeft);
   static void registerClasses(HINSTANCE instance);
+
+  // The system's colours, changed while the window runs (main_window_colours.cpp).
+  void makeFaceBrush();
+  void systemColoursChanged(UINT message, WPARAM wParam, LPARAM lParam);
 
   HINSTANCE instance_;
   RoutedWindow window_;
@@ -125,18 +137,14 @@ class MainWindow final : public MainWindowPort {
   Brush faceBrush_;
   std::array<Argb, 2> swatchColours_{0xFFFFFFFF, 0xFFFFFFFF};  // current, previous
   std::array<Brush, 2> swatchBrushes_;
-  HICON icon_ = nullptr;
-  Icon ownedIcon_;
-  HICON smallIcon_ = nullptr;
-  Icon ownedSmallIcon_;
+  WindowIcons icons_;
   bool upDownWired_ = false;
   int upDownValue_ = 7;
   std::array<HWND, ui::mainWindowControlCount> controls_{};
-  std::array<ui::Box, ui::mainWindowControlCount> boxes_{};
   std::array<std::optional<std::wstring>, ui::mainWindowControlCount> shownTexts_{};  // as last read, until a field changes
   HWND hoveredControl_ = nullptr;
+  ui::MainWindowGeometry geometry_;  // of the layout at dpi_
   ui::Size windowSize_{};
-  ui::Size client_{}, minimum_{}, maximum_{};  // of the layout at dpi_
   bool closingByUser_ = false;  // the close comes from the title bar, the system menu or Alt+F4
   ControlTips tips_;
 };

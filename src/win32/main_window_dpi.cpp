@@ -4,8 +4,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "win32/control_ids.h"
 #include "win32/dpi_awareness.h"
 #include "win32/fonts.h"
@@ -17,34 +15,38 @@ void MainWindow::makeFonts() {
   upDownFont_ = pointSizeFont(L"Microsoft Sans Serif", 1125, dpi_);
 }
 
-// Every control's box, and the window's size: the client encloses the controls, framed for this
-// dpi and kept within the limits, which scale with it.
-void MainWindow::takeGeometry() {
-  const ui::MainWindowGeometry geometry =
-      ui::mainWindowGeometry(dpi_, [this](std::wstring_view text) { return textExtent(dialogFont_.get(), text); });
-  boxes_ = geometry.boxes;
-  client_ = geometry.client;
-  minimum_ = geometry.minimum;
-  maximum_ = geometry.maximum;
-  windowSize_ = withinLimits(frameAround(client_, mainWindowStyle, mainWindowExStyle, dpi_));
+// Every control's box and the client area at `dpi`, the labels fitted in `dialogFont`; and the
+// window's size: the client framed for that dpi, kept within the limits, which scale with it.
+MainWindow::Layout MainWindow::layoutAt(int dpi, HFONT dialogFont) const {
+  const auto labelExtent = [dialogFont](std::wstring_view text) { return textExtent(dialogFont, text); };
+  Layout layout{ui::mainWindowGeometry(dpi, labelExtent)};
+  layout.windowSize = ui::mainWindowSize(layout.geometry, frameOf(window_, dpi));
+  return layout;
 }
 
-ui::Size MainWindow::withinLimits(ui::Size size) const {
-  return {std::clamp(size.width, minimum_.width, maximum_.width),
-          std::clamp(size.height, minimum_.height, maximum_.height)};
+void MainWindow::takeGeometry() {
+  const Layout layout = layoutAt(dpi_, dialogFont_.get());
+  geometry_ = layout.geometry;
+  windowSize_ = layout.windowSize;
+}
+
+// Asked before a move to a monitor of `dpi`: the size the move will give, from the same layout.
+ui::Size MainWindow::windowSizeAt(int dpi) const {
+  const Font font = systemMessageFont(dpi);
+  return layoutAt(dpi, font.get()).windowSize;
 }
 
 // Sized so that the client area encloses the layout. Where the frame the system draws is not the
-// one it reports for this dpi (Wine draws every frame at the system's dpi), the size is corrected
-// by what the client area came out short or over.
+// one it reports for this dpi, the size is corrected by what the client area came out short or
+// over.
 void MainWindow::placeWindow(std::optional<POINT> topLeft) {
   const UINT keep = SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE);
   const POINT at = topLeft.value_or(POINT{});
   SetWindowPos(window_, nullptr, at.x, at.y, windowSize_.width, windowSize_.height, keep);
   RECT client{};
   GetClientRect(window_, &client);
-  const ui::Size corrected = withinLimits(
-      {windowSize_.width + client_.width - client.right, windowSize_.height + client_.height - client.bottom});
+  const ui::Size drawnFrame{windowSize_.width - client.right, windowSize_.height - client.bottom};
+  const ui::Size corrected = ui::mainWindowSize(geometry_, drawnFrame);
   if (corrected == windowSize_) return;
   windowSize_ = corrected;
   SetWindowPos(window_, nullptr, 0, 0, windowSize_.width, windowSize_.height, keep | SWP_NOMOVE);
@@ -59,13 +61,16 @@ void MainWindow::dpiChanged(WPARAM wParam, LPARAM lParam) {
   if (handlers_) handlers_->Lumarin_DpiChanged();
 }
 
+// The controls and the tips are switched to the new fonts before the old ones go: a control that
+// repaints in between never draws with a deleted font.
 void MainWindow::layOutForDpi(int dpi, POINT topLeft) {
+  const Font oldDialogFont = std::move(dialogFont_), oldUpDownFont = std::move(upDownFont_);
   dpi_ = dpi;
   makeFonts();
   takeGeometry();
   for (const auto& spec : ui::mainWindowControls()) {
     HWND field = control(spec.id);
-    const ui::Box& box = boxes_[controlIndex(spec.id)];
+    const ui::Box& box = geometry_.boxes[controlIndex(spec.id)];
     SetWindowPos(field, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
     const HFONT font = spec.kind == ui::ControlKind::NumericUpDown ? upDownFont_.get() : dialogFont_.get();
     SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -74,6 +79,7 @@ void MainWindow::layOutForDpi(int dpi, POINT topLeft) {
   }
   placeWindow(topLeft);
   scaleTooltips();
+  icons_.followDpi(window_, dpi_);
   InvalidateRect(window_, nullptr, TRUE);
 }
 

@@ -11,11 +11,15 @@ constexpr int tipWidth = 450;
 
 void MainWindow::addTooltips() {
   tips_.create(window_, ui::scaleToDpi(tipWidth, dpi_));
+  tips_.setFont(dialogFont_.get());
   for (const auto& help : ui::controlHelpTable()) tips_.add(control(help.id), help.tooltip);
 }
 
-// The tips wrap at the same width in design units on every monitor.
-void MainWindow::scaleTooltips() { tips_.setMaxWidth(ui::scaleToDpi(tipWidth, dpi_)); }
+// The tips draw in the controls' font and wrap at the same width in design units on every monitor.
+void MainWindow::scaleTooltips() {
+  tips_.setFont(dialogFont_.get());
+  tips_.setMaxWidth(ui::scaleToDpi(tipWidth, dpi_));
+}
 
 void MainWindow::showTooltips(bool on) { tips_.setActive(on); }
 

@@ -9,7 +9,7 @@ void MainWindow::setTopmost(bool topmost) {
   SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-int MainWindow::pickZoomWidth() { return boxes_[controlIndex(ui::ControlId::pick_zoom)].width; }
+int MainWindow::pickZoomWidth() { return geometry_.boxes[controlIndex(ui::ControlId::pick_zoom)].width; }
 
 void MainWindow::show() {
   ShowWindow(window_, SW_SHOWNORMAL);

@@ -4,6 +4,7 @@
 
 #include "app/window_life_rules.h"
 #include "win32/handles.h"
+#include "win32/window_icons.h"
 
 namespace Lmr::win32 {
 
@@ -15,8 +16,12 @@ bool TrayIcon::addIcon() {
   niData.uID = trayIconId;
   niData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   niData.uCallbackMessage = trayCallbackMessage;
-  niData.hIcon = owner_.smallIcon();  // the tray's size at the system's dpi
-  return Shell_NotifyIconW(NIM_ADD, &niData) != FALSE;
+  // The notification area stays at the system's dpi on every monitor.
+  Icon icon = loadIconFile(owner_.iconFile(), GetSystemMetrics(SM_CXSMICON));
+  niData.hIcon = orSystemIcon(icon);
+  const bool added = Shell_NotifyIconW(NIM_ADD, &niData) != FALSE;
+  icon_ = std::move(icon);  // the one added before goes once the tray has this one
+  return added;
 }
 
 void TrayIcon::removeIcon() {

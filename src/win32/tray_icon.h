@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "ports/tray_port.h"
+#include "win32/handles.h"
 #include "win32/main_window.h"
 
 namespace Lmr::win32 {
@@ -20,6 +21,7 @@ class TrayIcon final : public TrayPort {
  private:
   const MainWindow& owner_;
   NOTIFYICONDATAW niData{};
+  Icon icon_;  // the tray's size at the system's dpi; empty where the file could not be read
 };
 
 }  // namespace Lmr::win32

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 namespace e2e {
 
@@ -295,16 +296,69 @@ std::optional<POINT> leftMonitor() {
   return corner.x < 0 ? std::optional(corner) : std::nullopt;
 }
 
-bool deliverDpiChange(HWND window, WPARAM dpi, int width, POINT at) {
+namespace {
+
+// A request carried out inside the program's process by the hook library (dpi_change_hook), which
+// the system loads there while the hook is set; true once it has been handled.
+bool askInProgram(HWND window, const wchar_t* request, WPARAM wParam, LPARAM lParam) {
   static HMODULE library = LoadLibraryW(L"dpi_change_hook.dll");  // beside the driver
   const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "dpiChangeHook")));
   HHOOK installed = hook ? SetWindowsHookExW(WH_GETMESSAGE, hook, library, GetWindowThreadProcessId(window, nullptr)) : nullptr;
-  const auto delivered = [&] { return GetPropW(window, L"LumarinE2eDpiChanges"); };
-  const HANDLE before = delivered();
-  PostMessageW(window, RegisterWindowMessageW(L"LumarinE2eDpiChange"), MAKEWPARAM(dpi, width), MAKELPARAM(at.x, at.y));
-  const bool handled = installed && pollUntil([&] { return delivered() != before; }, 5s);
+  const auto handled = [&] { return GetPropW(window, L"LumarinE2eRequests"); };
+  const HANDLE before = handled();
+  PostMessageW(window, RegisterWindowMessageW(request), wParam, lParam);
+  const bool done = installed && pollUntil([&] { return handled() != before; }, 5s);
   if (installed) UnhookWindowsHookEx(installed);
-  return handled;
+  return done;
+}
+
+LONG_PTR figure(HWND window, const wchar_t* name) { return reinterpret_cast<LONG_PTR>(GetPropW(window, name)); }
+
+SIZE sizeFigure(HWND window, const wchar_t* name) {
+  const LONG_PTR both = figure(window, name);
+  return {LOWORD(both), HIWORD(both)};
+}
+
+}  // namespace
+
+bool deliverDpiChange(HWND window, WPARAM dpi, int width, POINT at) {
+  return askInProgram(window, L"LumarinE2eDpiChange", MAKEWPARAM(dpi, width), MAKELPARAM(at.x, at.y));
+}
+
+std::optional<SIZE> scaledSizeAnswer(HWND window) {
+  if (figure(window, L"LumarinE2eScaledSize") == 0) return std::nullopt;
+  return sizeFigure(window, L"LumarinE2eScaledSize");
+}
+
+std::optional<InProcessReading> readInProgram(HWND window, HWND control) {
+  if (!askInProgram(window, L"LumarinE2eReading", reinterpret_cast<WPARAM>(control), 0)) return std::nullopt;
+  return InProcessReading{sizeFigure(window, L"LumarinE2eLargeIcon"), sizeFigure(window, L"LumarinE2eSmallIcon"),
+                          static_cast<LONG>(figure(window, L"LumarinE2eTipFont")),
+                          static_cast<LONG>(figure(window, L"LumarinE2eControlFont"))};
+}
+
+bool setSystemColourInProgram(HWND window, int index, COLORREF colour) {
+  return askInProgram(window, L"LumarinE2eSystemColour", static_cast<WPARAM>(index), static_cast<LPARAM>(colour));
+}
+
+std::optional<InProcessReading> expectIconsAt(HWND window, int dpi, HWND control) {
+  const auto reading = readInProgram(window, control);
+  EXPECT_TRUE(reading.has_value()) << "no reading from inside the program";
+  if (!reading) return reading;
+  const LONG largeSize = MulDiv(32, dpi, 96), smallSize = MulDiv(16, dpi, 96);
+  const auto sides = [](SIZE size) { return std::pair(size.cx, size.cy); };
+  EXPECT_EQ(sides(reading->largeIcon), std::pair(largeSize, largeSize)) << "at " << dpi << " dpi";
+  EXPECT_EQ(sides(reading->smallIcon), std::pair(smallSize, smallSize)) << "at " << dpi << " dpi";
+  return reading;
+}
+
+void expectTookTheSizeItAnswered(HWND window) {
+  const std::optional<SIZE> answered = scaledSizeAnswer(window);
+  ASSERT_TRUE(answered.has_value()) << "WM_GETDPISCALEDSIZE was not answered";
+  RECT taken{};
+  GetWindowRect(window, &taken);
+  EXPECT_EQ(std::pair(answered->cx, answered->cy), std::pair(taken.right - taken.left, taken.bottom - taken.top))
+      << "the size answered is the size taken";
 }
 
 std::wstring linuxClipboardTextOnceItIs(const std::wstring& expected, Clock::duration limit) {

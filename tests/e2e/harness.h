@@ -102,8 +102,29 @@ bool realPointer(const std::wstring& xdotoolArguments);
 bool pointerTo(int x, int y);  // in virtual-screen coordinates
 // The virtual screen's top-left corner when a monitor lies left of the primary one.
 std::optional<POINT> leftMonitor();
-// WM_DPICHANGED sent inside the program's process by a hook library the system loads there.
+// A dpi change made inside the program's process by a hook library the system loads there, as
+// Windows makes it: WM_GETDPISCALEDSIZE, then WM_DPICHANGED with a suggested rectangle at `at` of
+// the size the window answered (unanswered: `width` square).
 bool deliverDpiChange(HWND window, WPARAM dpi, int width, POINT at);
+// What the window answered the last delivered change's WM_GETDPISCALEDSIZE with; none unanswered.
+std::optional<SIZE> scaledSizeAnswer(HWND window);
+// What only the program's own process can read of its window (Wine hands another process neither
+// its icons nor its fonts), read there by the same library: the sizes of the icons WM_GETICON
+// gives, and the heights (lfHeight) of its tooltips' font (0 without tooltips) and of `control`'s.
+struct InProcessReading {
+  SIZE largeIcon{}, smallIcon{};
+  LONG tipFontHeight = 0, controlFontHeight = 0;
+};
+std::optional<InProcessReading> readInProgram(HWND window, HWND control);
+// One of the system's colours set by the program's own process (Wine keeps the colours each
+// process read at its start: one set by another process does not reach it), which tells its
+// windows; false when the request was not handled.
+bool setSystemColourInProgram(HWND window, int index, COLORREF colour);
+// Expects the window's icons at the sizes the system asks for at `dpi` (32 and 16 pixels at 96
+// dpi); returns the whole reading.
+std::optional<InProcessReading> expectIconsAt(HWND window, int dpi, HWND control = nullptr);
+// Expects the window to stand at the size it answered the last delivered change's question with.
+void expectTookTheSizeItAnswered(HWND window);
 
 // The clipboard's text as the Linux side sees it (xclip), so a copy is checked outside Wine.
 std::wstring linuxClipboardText();

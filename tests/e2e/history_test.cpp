@@ -150,6 +150,20 @@ TEST_F(HistoryRun, TheDialogStandsAsLaidOutAtThisDpi) {
   EXPECT_EQ(first, control(HistoryControlId::preview));
   EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), control(HistoryControlId::prev_clr));
   EXPECT_EQ(GetWindow(GetWindow(first, GW_HWNDNEXT), GW_HWNDNEXT), control(HistoryControlId::hist_list));
+
+  // On a monitor of another dpi and back, the window, whose size is set in layout units frame and
+  // all, scales as a whole, at the size it answered when asked first.
+  const int startDpi = screenDpi(), otherDpi = startDpi > 96 ? 96 : 120;
+  const auto sizeNow = [&] {
+    GetWindowRect(dialog_, &frame);
+    return std::pair<int, int>(frame.right - frame.left, frame.bottom - frame.top);
+  };
+  ASSERT_TRUE(deliverDpiChange(dialog_, otherDpi, 100, {frame.left, frame.top}));
+  EXPECT_EQ(sizeNow(), std::pair(MulDiv(fixed.width, otherDpi, startDpi), MulDiv(fixed.height, otherDpi, startDpi)));
+  expectTookTheSizeItAnswered(dialog_);
+  ASSERT_TRUE(deliverDpiChange(dialog_, startDpi, 100, {frame.left, frame.top}));
+  EXPECT_EQ(sizeNow(), std::pair(fixed.width, fixed.height));
+  expectTookTheSizeItAnswered(dialog_);
 }
 
 }  // namespace

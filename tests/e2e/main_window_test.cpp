@@ -44,7 +44,17 @@ class MainWindowOnScreen : public testing::Test {
   static HWND control(ControlId id) { return GetDlgItem(window, static_cast<int>(id)); }
   // Every control's box, and the client area, as the layout table puts them at `dpi`.
   static void expectLayoutAt(int dpi);
+  // The window's icons at the sizes for `dpi`, its tips in the controls' font.
+  static void expectIconsAndTipsAt(int dpi);
   static Lmr::ui::Box boxOf(RECT r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+  // A spot of the window's own face, on the screen.
+  static POINT faceSpot() {
+    POINT spot{Lmr::ui::scaleToDpi(4, screenDpi()), Lmr::ui::scaleToDpi(4, screenDpi())};
+    ClientToScreen(window, &spot);
+    return spot;
+  }
+  static std::uint32_t pixelAt(POINT spot) { return screenPixels({spot.x, spot.y, spot.x + 1, spot.y + 1}).at(0); }
+  static std::uint32_t rgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
   static ScratchFolder* folder;
   static Program* program;
@@ -66,20 +76,33 @@ TEST_F(MainWindowOnScreen, RunsAtTheDpiTheRunAskedFor) {
 
 TEST_F(MainWindowOnScreen, EveryControlStandsWhereTheLayoutPutsItAtThisDpi) { expectLayoutAt(screenDpi()); }
 
-// To a lower dpi (from the lowest, higher) and back as a start there lays out; dpi 0 does nothing.
+// To a lower dpi (from the lowest, higher) and back as a start there lays out, at the size the
+// window answered when asked first; its icons and tips follow. Dpi 0 is not answered and does nothing.
 TEST_F(MainWindowOnScreen, ADpiChangeLaysTheWindowOutAsAStartAtThatDpi) {
   const int startDpi = screenDpi(), otherDpi = startDpi > 96 ? 96 : 120;
   RECT start{}, moved{}, back{};
   GetWindowRect(window, &start);
+  expectIconsAndTipsAt(startDpi);
   ASSERT_TRUE(deliverDpiChange(window, otherDpi, 100, {start.left + 40, start.top + 30}));
   expectLayoutAt(otherDpi);
+  expectTookTheSizeItAnswered(window);
+  expectIconsAndTipsAt(otherDpi);
   ASSERT_TRUE(deliverDpiChange(window, 0, 100, {start.left, start.top}));
+  EXPECT_FALSE(scaledSizeAnswer(window).has_value());
   GetWindowRect(window, &moved);
   EXPECT_EQ(std::pair(moved.left, moved.top), std::pair(start.left + 40, start.top + 30));
   ASSERT_TRUE(deliverDpiChange(window, startDpi, 100, {start.left, start.top}));
   expectLayoutAt(startDpi);
+  expectTookTheSizeItAnswered(window);
+  expectIconsAndTipsAt(startDpi);
   GetWindowRect(window, &back);
   EXPECT_TRUE(EqualRect(&back, &start));
+}
+
+void MainWindowOnScreen::expectIconsAndTipsAt(int dpi) {
+  const auto reading = expectIconsAt(window, dpi, control(ControlId::btn_pick));
+  ASSERT_TRUE(reading.has_value());
+  EXPECT_EQ(reading->tipFontHeight, reading->controlFontHeight) << "the tips draw in the controls' font at " << dpi;
 }
 
 void MainWindowOnScreen::expectLayoutAt(int dpi) {
@@ -152,11 +175,44 @@ TEST_F(MainWindowOnScreen, TheSwatchesAreWhiteOnTheControlFace) {
     const auto pixels = screenPixels({rect.left + 8, midY, rect.left + 9, midY + 1});
     EXPECT_EQ(pixels.at(0), 0xFFFFFFu);
   }
-  POINT spot{Lmr::ui::scaleToDpi(4, screenDpi()), Lmr::ui::scaleToDpi(4, screenDpi())};
-  ClientToScreen(window, &spot);
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  const std::uint32_t faceRgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
-  EXPECT_EQ(screenPixels({spot.x, spot.y, spot.x + 1, spot.y + 1}).at(0), faceRgb);
+  EXPECT_EQ(pixelAt(faceSpot()), rgbOf(GetSysColor(COLOR_BTNFACE)));
+}
+
+// One of the system's colours changed by the program's process for the whole session; the one
+// found is put back at the end, also after a failed check.
+class ChangedSystemColour {
+ public:
+  ChangedSystemColour(HWND window, int index, COLORREF colour)
+      : window_(window), index_(index), found_(GetSysColor(index)) {
+    EXPECT_TRUE(set(colour));
+  }
+  ChangedSystemColour(const ChangedSystemColour&) = delete;
+  ChangedSystemColour& operator=(const ChangedSystemColour&) = delete;
+  ~ChangedSystemColour() { set(found_); }
+  bool set(COLORREF colour) const { return setSystemColourInProgram(window_, index_, colour); }
+  COLORREF found() const { return found_; }
+
+ private:
+  HWND window_;
+  int index_;
+  COLORREF found_;
+};
+
+// Changed while the program runs (a high-contrast theme switched on), the face colour shows in
+// the window's face and in the strength field's, which the window paints with a brush of its own;
+// changed back, the old one shows again.
+TEST_F(MainWindowOnScreen, TheFaceTakesTheSystemsColourChangedWhileItRuns) {
+  RECT field{};
+  GetWindowRect(control(ControlId::fisheye_num_updn), &field);
+  const POINT fieldSpot{field.left + 1, field.bottom - 2};  // clear of the right-aligned number
+  const auto faces = [&] { return std::pair(pixelAt(faceSpot()), pixelAt(fieldSpot)); };
+  const COLORREF changed = RGB(64, 144, 112);
+  const ChangedSystemColour face(window, COLOR_BTNFACE, changed);
+  EXPECT_TRUE(pollUntil([&] { return faces() == std::pair(rgbOf(changed), rgbOf(changed)); }, 3s))
+      << std::hex << faces().first << " " << faces().second;
+  EXPECT_TRUE(face.set(face.found()));
+  EXPECT_TRUE(pollUntil([&] { return faces() == std::pair(rgbOf(face.found()), rgbOf(face.found())); }, 3s))
+      << std::hex << faces().first << " " << faces().second;
 }
 
 HWND focusedControlOf(HWND window) {

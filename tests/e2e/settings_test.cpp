@@ -254,9 +254,17 @@ TEST_F(Settings, TheDialogStandsAsLaidOutAtThisDpi) {
   }
   EXPECT_EQ(className(session.control(OptionsControlId::check_for_updates)), L"SysLink");
 
-  // Moved to a monitor of another dpi: every box scaled from the layout as made; moved back: the
-  // layout as made. (A control's font cannot be asked for from another process under Wine.)
+  // Moved to a monitor of another dpi: every box and the client area scaled from the layout as
+  // made, framed at the size the dialog answered when asked first, the icons at that dpi's sizes;
+  // moved back: the layout as made. (A control's font cannot be asked for from another process
+  // under Wine.)
   const int startDpi = screenDpi(), otherDpi = startDpi > 96 ? 96 : 120;
+  const auto clientNow = [&] {
+    RECT now{};
+    GetClientRect(session.dialog(), &now);
+    return std::pair<int, int>(now.right, now.bottom);
+  };
+  expectIconsAt(session.dialog(), startDpi);
   const auto layout = [&](int scaledTo) {  // every box, scaled from the start's dpi to `scaledTo`
     std::vector<std::string> boxes;
     const auto scaled = [&](long value) { return MulDiv(value, scaledTo, startDpi); };
@@ -267,12 +275,21 @@ TEST_F(Settings, TheDialogStandsAsLaidOutAtThisDpi) {
     return boxes;
   };
   const auto made = layout(startDpi), madeScaled = layout(otherDpi);
+  const auto madeClient = clientNow();
+  const auto madeClientScaled =
+      std::pair(MulDiv(madeClient.first, otherDpi, startDpi), MulDiv(madeClient.second, otherDpi, startDpi));
   RECT frame{};
   GetWindowRect(session.dialog(), &frame);
   ASSERT_TRUE(deliverDpiChange(session.dialog(), otherDpi, 100, {frame.left, frame.top}));
   EXPECT_EQ(layout(startDpi), madeScaled);
+  EXPECT_EQ(clientNow(), madeClientScaled) << "the frame is not scaled with the client";
+  expectTookTheSizeItAnswered(session.dialog());
+  expectIconsAt(session.dialog(), otherDpi);
   ASSERT_TRUE(deliverDpiChange(session.dialog(), startDpi, 100, {frame.left, frame.top}));
   EXPECT_EQ(layout(startDpi), made);
+  EXPECT_EQ(clientNow(), madeClient);
+  expectTookTheSizeItAnswered(session.dialog());
+  expectIconsAt(session.dialog(), startDpi);
 }
 
 }  // namespace

@@ -107,4 +107,24 @@ TEST(DpiLayout, AMoveTakesTheCornerAndAUsableDpiAndLaysOutAsAStartAtThatDpi) {
   }
 }
 
+// What a window is asked to take at another dpi and what it takes there come from these sizes.
+TEST(DpiLayout, TheMainWindowFramesItsLayoutWithinItsLimits) {
+  const auto at96 = mainWindowGeometry(96, [](std::wstring_view text) { return Size{int(text.size()) * 8, 13}; });
+  EXPECT_EQ(mainWindowSize(at96, {16, 39}), (Size{219, 401}));
+  EXPECT_EQ(mainWindowSize(at96, {0, 0}), at96.minimum) << "a frame drawn thinner than the limits allow";
+  EXPECT_EQ(mainWindowSize(at96, {5000, 5000}), at96.maximum);
+}
+
+// The client scales, the frame is the new dpi's: a frame that stays at the system's dpi (as Wine
+// draws every frame) is not scaled with the client. A window fixed in layout units scales whole.
+TEST(DpiLayout, ADialogMovedToAnotherDpiFramesItsScaledClientUnlessItsWindowIsFixed) {
+  const MadeDialog options{{601, 400}, {617, 439}, false, 144}, history{{434, 411}, {450, 450}, true, 144};
+  const std::tuple<MadeDialog, int, Size, Size> cases[] = {
+      {options, 96, {16, 39}, {417, 306}},   {options, 96, {12, 28}, {413, 295}},  {options, 144, {16, 39}, {617, 439}},
+      {options, 288, {24, 58}, {1226, 858}}, {history, 96, {16, 39}, {300, 300}},  {history, 120, {7, 7}, {375, 375}},
+      {history, 144, {99, 99}, {450, 450}},  {{{200, 100}, {0, 0}, false, 0}, 96, {16, 39}, {216, 139}}};
+  for (const auto& [made, dpi, frame, size] : cases) EXPECT_EQ(dialogWindowSize(made, dpi, frame), size) << dpi;
+}
+
 }  // namespace
+
