@@ -20,7 +20,7 @@ void ColourHistory::color_previous_Click() {
   if (!ready_.bInitialized) return;
   sendPickedColorToHistoryHelper();
   hist_frm_.showModal();
-  if (hist_frm_.hasEntries()) readouts_.takeBackColour(hist_frm_.returnedColour());
+  if (hist_frm_.hasEntries()) readouts_.setCurrentColour(hist_frm_.returnedColour());
 }
 
 }  // namespace Lmr

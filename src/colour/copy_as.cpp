@@ -15,17 +15,21 @@ CopyAsMenu CopyAs::menuForCurrentColour() {
   return copyAsMenuFor(profile, current.colour, current.pickPoint.has_value());
 }
 
-// The first line names the profile and cannot be chosen; the items follow it.
+// The first line names the profile and cannot be chosen; a separator sets it apart from the
+// items.
 void CopyAs::copyAsMenuRequested(Point32 at) {
   const CopyAsMenu menu = menuForCurrentColour();
   const auto& items = menu.items;
-  const std::array<MenuLine, 5> lines{{{menu.profileLine, false},
-                                       {items[0].label},
-                                       {items[1].label},
-                                       {items[2].label},
-                                       {items[3].label}}};
+  constexpr std::size_t firstItem = 2;
+  const std::array<MenuLine, firstItem + 4> lines{{{menu.profileLine, false},
+                                                   {L"", false},
+                                                   {items[0].label},
+                                                   {items[1].label},
+                                                   {items[2].label},
+                                                   {items[3].label}}};
   const std::optional<std::size_t> chosen = window_.chooseFromMenu(lines, at);
-  if (chosen && *chosen >= 1 && *chosen <= items.size()) clipboard_.putText(items[*chosen - 1].clipboardText);
+  if (chosen && *chosen >= firstItem && *chosen - firstItem < items.size())
+    clipboard_.putText(items[*chosen - firstItem].clipboardText);
 }
 
 }  // namespace Lmr

@@ -39,18 +39,13 @@ void Readouts::showColour(Argb colour) {
 }
 
 void Readouts::setCurrentColour(Argb colour) {
-  pickPoint_.reset();
+  if (colour != window_.swatchColour(ControlId::color_current)) pickPoint_.reset();
   showColour(colour);
 }
 
 void Readouts::showPickedColour(Argb colour, Point32 pickPoint) {
   g_pick_clr_ = colour;
   pickPoint_ = pickPoint;
-  showColour(colour);
-}
-
-void Readouts::takeBackColour(Argb colour) {
-  if (colour != window_.swatchColour(ControlId::color_current)) pickPoint_.reset();
   showColour(colour);
 }
 

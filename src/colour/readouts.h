@@ -19,8 +19,8 @@ inline constexpr Argb initialPickColour = 0xFFA31515;
 
 // The current colour and where it came from. A pixel of the screen (picked live, from the
 // snapshot, by a drag in the magnifier or a move of the window) holds the values of the monitor
-// under its pick point, in that monitor's colour space; a colour typed, chosen, taken back from
-// the history, or the white the window opens with, is sRGB.
+// under its pick point, in that monitor's colour space; a new colour typed, chosen or taken back
+// from the history, and the white the window opens with, is sRGB.
 struct CurrentColour {
   Argb colour;
   std::optional<Point32> pickPoint;  // none for an sRGB colour
@@ -37,13 +37,12 @@ class Readouts {
   // The colour under the pick point, or the one shown last.
   Argb g_pick_clr() const { return g_pick_clr_; }
   void setPickColour(Argb colour) { g_pick_clr_ = colour; }
-  // Shows an sRGB colour as the current one: the swatch, then every readout.
+  // Shows a colour given as sRGB as the current one: the swatch, then every readout. The colour
+  // shown handed back (a field read again on a key release, the chooser or the history closed
+  // without a change) stays what it was, a pixel of the screen included.
   void setCurrentColour(Argb colour);
   // Shows the screen's pixel at the pick point as the current colour.
   void showPickedColour(Argb colour, Point32 pickPoint);
-  // Shows a colour the history hands back. The current colour handed back (the dialog cancelled)
-  // stays what it was, a pixel of the screen included.
-  void takeBackColour(Argb colour);
   CurrentColour currentColour() const;
   // While the user types a colour into a field, pick mode's keys go to the field instead.
   bool typingColour() const { return keyboardColorInput; }

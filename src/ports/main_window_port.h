@@ -15,7 +15,8 @@
 
 namespace Lmr {
 
-// A line of a popup menu; a disabled one shows greyed and cannot be chosen.
+// A line of a popup menu; a disabled one shows greyed and cannot be chosen, and one without text
+// is a separator.
 struct MenuLine {
   std::wstring_view text;
   bool enabled = true;

@@ -13,9 +13,11 @@ namespace Lmr::win32 {
 std::optional<std::size_t> choiceFromPopupMenu(HWND owner, std::span<const MenuLine> lines, Point32 at) {
   const Menu menu(CreatePopupMenu());
   if (!menu) return std::nullopt;
-  for (std::size_t line = 0; line < lines.size(); ++line)
-    AppendMenuW(menu.get(), MF_STRING | (lines[line].enabled ? MF_ENABLED : MF_GRAYED), line + 1,
+  for (std::size_t line = 0; line < lines.size(); ++line) {
+    const UINT kind = lines[line].text.empty() ? MF_SEPARATOR : MF_STRING;
+    AppendMenuW(menu.get(), kind | (lines[line].enabled ? MF_ENABLED : MF_GRAYED), line + 1,
                 std::wstring(lines[line].text).c_str());
+  }
   const UINT side = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
   const BOOL command = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | side, at.x, at.y,
                                       0, owner, nullptr);

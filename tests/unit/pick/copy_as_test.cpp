@@ -21,10 +21,14 @@ using Lines = std::vector<std::wstring>;
 const std::wstring p3Path = L"C:\\colour\\DisplayP3.icm";
 constexpr Point32 onTheLeftMonitor{-500, 300}, onThePrimary{900, 700};
 constexpr Point32 menuPlace{150, 460};
-constexpr std::size_t hexItem = 1, rgbItem = 2, p3Item = 3, oklchItem = 4;
+constexpr std::size_t profileLine = 0, separator = 1, hexItem = 2, rgbItem = 3, p3Item = 4, oklchItem = 5;
 
-const Lines p3Menu{L"-Monitor profile: DisplayP3 color profile", L"&Hex: #D75D1F", L"&RGB: rgb(215,93,31)",
-                   L"Display &P3: color(display-p3 0.7843 0.3922 0.1961)", L"&OKLCH: oklch(62.33% 0.1690 43.24)"};
+const Lines p3Menu{L"-Monitor profile: DisplayP3 color profile",
+                   L"-",
+                   L"&Hex: #D75D1F",
+                   L"&RGB: rgb(215,93,31)",
+                   L"Display &P3: color(display-p3 0.7843 0.3922 0.1961)",
+                   L"&OKLCH: oklch(62.33% 0.1690 43.24)"};
 
 class CopyAs : public ::testing::Test {
  protected:
@@ -49,9 +53,9 @@ class CopyAs : public ::testing::Test {
     EXPECT_EQ(fake.popupAt, menuPlace);
     return fake.clipboardTexts.size() > copiedBefore ? fake.clipboardTexts.back() : L"";
   }
-  std::wstring profileLine() {
+  std::wstring shownProfile() {
     choose(std::nullopt);
-    return fake.popupLines.at(0);
+    return fake.popupLines.at(profileLine);
   }
 
   FakePlatform fake;
@@ -66,41 +70,46 @@ TEST_F(CopyAs, AScreenColourGoesThroughTheProfileOfTheMonitorItWasPickedOn) {
   EXPECT_EQ(choose(rgbItem), L"rgb(215,93,31)");
   EXPECT_EQ(choose(p3Item), L"color(display-p3 0.7843 0.3922 0.1961)");
   EXPECT_EQ(choose(oklchItem), L"oklch(62.33% 0.1690 43.24)");
-  EXPECT_EQ(choose(std::nullopt), L"") << "dismissed";
-  EXPECT_EQ(choose(0), L"") << "the profile's line";
+  for (const std::optional<std::size_t> nothing : {std::optional<std::size_t>{}, std::optional{profileLine},
+                                                   std::optional{separator}, std::optional{oklchItem + 1}})
+    EXPECT_EQ(choose(nothing), L"");
 
   pickAt(onThePrimary);
   EXPECT_EQ(choose(hexItem), L"#C86432");
-  EXPECT_EQ(fake.popupLines.at(0), L"-Monitor profile: none (sRGB)");
+  EXPECT_EQ(fake.popupLines.at(profileLine), L"-Monitor profile: none (sRGB)");
   EXPECT_EQ(fake.texts[ControlId::out_hex], L"#C86432");
 }
 
-// Cancelling the history hands back the current colour: a pick stays the screen's.
-TEST_F(CopyAs, TypedChosenAndTakenBackColoursAreSrgbAndNoProfileIsLookedUpForThem) {
+// A field is read again on every key release there (Tab passing through it too), and the chooser
+// and a cancelled history hand back the colour shown: a pick stays the screen's.
+TEST_F(CopyAs, NewColoursTypedChosenOrTakenBackAreSrgbAndNoProfileIsLookedUpForThem) {
   const std::wstring srgbLine = L"-Monitor profile: not applied (an sRGB colour)";
   pickAt(onTheLeftMonitor);
+  engine.readouts.out_rgb_KeyUp(9);
+  fake.chooserAnswer = 0xFFC86432;
+  engine.readouts.color_current_Click();
   engine.colourHistory.sendPickedColorToHistory();
   fake.history.onShown = [](Lmr::HistoryDialogEvents& history) { history.cancel_btn_Click(); };
   engine.colourHistory.color_previous_Click();
-  EXPECT_EQ(choose(hexItem), L"#D75D1F") << "after a cancelled history";
+  EXPECT_EQ(choose(hexItem), L"#D75D1F") << "the colour shown handed back";
 
-  fake.texts[ControlId::out_hex] = L"#C86432";
-  engine.readouts.out_hex_KeyUp('2');
+  fake.texts[ControlId::out_hex] = L"#C86433";
+  engine.readouts.out_hex_KeyUp('3');
   const int lookups = fake.profileLookups;
-  EXPECT_EQ(choose(hexItem), L"#C86432") << "typed";
-  EXPECT_EQ(profileLine(), srgbLine);
+  EXPECT_EQ(choose(hexItem), L"#C86433") << "typed";
+  EXPECT_EQ(shownProfile(), srgbLine);
 
   fake.chooserAnswer = 0xFFFF0000;
   engine.readouts.color_current_Click();
   EXPECT_EQ(choose(p3Item), L"color(display-p3 0.9175 0.2003 0.1386)") << "chosen";
-  EXPECT_EQ(profileLine(), srgbLine);
+  EXPECT_EQ(shownProfile(), srgbLine);
 
   engine.colourHistory.sendPickedColorToHistory();  // a pick starts from the red ...
   pickAt(onTheLeftMonitor);                          // ... and takes the screen's pixel
   fake.history.onShown = [](Lmr::HistoryDialogEvents& history) { history.select_btn_Click(); };
   engine.colourHistory.color_previous_Click();  // the red comes back
   EXPECT_EQ(choose(hexItem), L"#FF0000") << "from the history";
-  EXPECT_EQ(profileLine(), srgbLine);
+  EXPECT_EQ(shownProfile(), srgbLine);
   EXPECT_EQ(fake.profileLookups, lookups) << "none for an sRGB colour";
 }
 
@@ -122,12 +131,12 @@ TEST_F(CopyAs, AProfileThatCannotBeReadIsNamedByItsFileAndNotSupported) {
   fake.leftProfile = ProfileFile{L"C:\\colour\\Panel.icc", 1, 10};
   pickAt(onTheLeftMonitor);
   EXPECT_EQ(choose(hexItem), L"#C86432");
-  EXPECT_EQ(fake.popupLines.at(0), unreadable);
+  EXPECT_EQ(fake.popupLines.at(profileLine), unreadable);
 
   fake.profileBytes[L"C:\\colour\\Panel.icc"] = std::vector<std::uint8_t>(Lmr::largestProfileFile + 1, 0);
   fake.leftProfile->lastWritten = 2;
   EXPECT_EQ(choose(hexItem), L"#C86432");
-  EXPECT_EQ(fake.popupLines.at(0), unreadable) << "too long to be a profile";
+  EXPECT_EQ(fake.popupLines.at(profileLine), unreadable) << "too long to be a profile";
 }
 
 }  // namespace
