@@ -101,6 +101,10 @@ std::optional<POINT> leftMonitor();
 // WM_DPICHANGED sent inside the program's process by a hook library the system loads there.
 bool deliverDpiChange(HWND window, WPARAM dpi, int width, POINT at);
 
+// The colour profile Wine gives every monitor: the X screen's, set from a Linux file, or removed
+// with none. False when it could not be set.
+bool setScreenProfile(const std::optional<std::wstring>& linuxFile);
+
 // The clipboard's text as the Linux side sees it (xclip), so a copy is checked outside Wine.
 std::wstring linuxClipboardText();
 // Waits until the Linux side sees `expected` on the clipboard (Wine hands a new clipboard to X a

@@ -3,6 +3,9 @@
 #include <oleacc.h>
 #include <gtest/gtest.h>
 
+#include <cwctype>
+#include <vector>
+
 #include "harness.h"
 #include "picking_session.h"
 #include "ui/control_help.h"
@@ -40,6 +43,25 @@ std::wstring readAloud(HWND control, bool value) {
   SysFreeString(text);
   object->Release();
   return result;
+}
+
+// A colour text that starts with `prefix`, then numbers, each within its tolerance of the one
+// expected: independent computations of a conversion differ in the last digit.
+void expectColourText(const std::wstring& copied, const std::wstring& prefix, const std::vector<double>& expected,
+                      const std::vector<double>& tolerances) {
+  ASSERT_TRUE(copied.starts_with(prefix)) << copied;
+  std::vector<double> numbers;
+  std::wstring number;
+  for (const wchar_t c : copied.substr(prefix.size())) {
+    if (std::iswdigit(c) || c == L'.' || c == L'-') {
+      number += c;
+    } else if (!number.empty()) {
+      numbers.push_back(std::wcstod(number.c_str(), nullptr));
+      number.clear();
+    }
+  }
+  ASSERT_EQ(numbers.size(), expected.size()) << copied;
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(numbers[i], expected[i], tolerances[i]) << copied;
 }
 
 class PickModeRun : public testing::Test {
@@ -199,6 +221,43 @@ TEST_F(PickModeRun, TooltipsExplainTheControlsOutsidePickModeAndAReaderHearsTheP
   ASSERT_TRUE(pointerTo(copyRgb.x, copyRgb.y + 1));
   EXPECT_TRUE(pollUntil([&] { return shownTooltip(session().program()) == tipOf(ControlId::copy_rgb); }, 5s))
       << "tooltips are back after pick mode: " << shownTooltip(session().program());
+}
+
+// On a Display P3 monitor a pixel's values are not its sRGB colour: "Copy as" takes a pick
+// through the monitor's profile, while the readouts keep the screen's own values; with no
+// profile it copies those.
+TEST_F(PickModeRun, CopyAsTakesAPickThroughTheMonitorsProfile) {
+  struct Expected {
+    std::uint32_t device;
+    const wchar_t* hex;
+    std::vector<double> displayP3, oklch;
+  };
+  const Expected picks[] = {
+      {0xC86432, L"#D75D1F", {0.7843, 0.3922, 0.1961}, {62.33, 0.1690, 43.24}},
+      {0xFF0000, L"#FF0000", {1, 0, 0}, {64.86, 0.2995, 28.96}},
+      {0x808080, L"#808080", {0.5020, 0.5020, 0.5020}, {59.99, 0, 0}},
+  };
+  const std::vector<double> p3Steps{0.002, 0.002, 0.002}, oklchSteps{0.2, 0.002, 0.5};
+  constexpr int x = 120, y = 90;
+  ASSERT_TRUE(setScreenProfile(L"/usr/share/color/argyll/ref/DisplayP3.icm"));
+  for (const Expected& pick : picks) {
+    SCOPED_TRACE(testing::PrintToString(hexOf(pick.device)));
+    const std::uint32_t variant = variantShowing(pick.device, x, y);
+    ASSERT_TRUE(session().pattern().show(variant));
+    ASSERT_TRUE(session().pickPatternAt(x, y, variant));
+    EXPECT_EQ(session().text(ControlId::out_hex), hexOf(pick.device));
+    EXPECT_EQ(session().copyAs('H'), pick.hex);
+    if (pick.device == 0xC86432) {
+      EXPECT_EQ(session().copyAs('R'), L"rgb(215,93,31)");
+    }
+    expectColourText(session().copyAs('P'), L"color(display-p3 ", pick.displayP3, p3Steps);
+    expectColourText(session().copyAs('O'), L"oklch(", pick.oklch, oklchSteps);
+  }
+
+  ASSERT_TRUE(setScreenProfile(std::nullopt));
+  ASSERT_TRUE(session().pattern().show(variantShowing(0xC86432, x, y)));
+  ASSERT_TRUE(session().pickPatternAt(x, y, variantShowing(0xC86432, x, y)));
+  EXPECT_EQ(session().copyAs('H'), session().text(ControlId::out_hex));
 }
 
 TEST(PickModeWindowMove, MovingTheWindowSamplesTwelvePixelsAboveAndLeftOfIt) {
