@@ -16,9 +16,12 @@
 namespace {
 
 using Lmr::test::appendText;
-using Lmr::test::appendU16;
 using Lmr::test::appendU32;
+using Lmr::test::asciiDescTag;
 using Lmr::test::Bytes;
+using Lmr::test::curvTag;
+using Lmr::test::mlucTag;
+using Lmr::test::paraTag;
 using Lmr::test::s15Fixed16;
 using Lmr::test::tagOfType;
 
@@ -68,57 +71,12 @@ Bytes xyzTag(double x, double y, double z) {
   return tag;
 }
 
-Bytes descTag(std::string_view text) {
-  Bytes tag = tagOfType("desc");
-  appendU32(tag, static_cast<std::uint32_t>(text.size() + 1));
-  appendText(tag, text);
-  tag.push_back(0);
-  // No Unicode and no ScriptCode description, as version 2 allows.
-  appendU32(tag, 0);
-  appendU32(tag, 0);
-  appendU16(tag, 0);
-  tag.push_back(0);
-  tag.insert(tag.end(), 67, 0);
-  return tag;
-}
-
-Bytes mlucTag(const std::vector<std::pair<std::string_view, std::u16string_view>>& records) {
-  Bytes tag = tagOfType("mluc");
-  appendU32(tag, static_cast<std::uint32_t>(records.size()));
-  appendU32(tag, 12);
-  auto textOffset = static_cast<std::uint32_t>(16 + 12 * records.size());
-  for (const auto& [locale, text] : records) {
-    appendText(tag, locale);
-    appendU32(tag, static_cast<std::uint32_t>(2 * text.size()));
-    appendU32(tag, textOffset);
-    textOffset += static_cast<std::uint32_t>(2 * text.size());
-  }
-  for (const auto& record : records)
-    for (char16_t unit : record.second) appendU16(tag, unit);
-  return tag;
-}
-
-Bytes curvTag(const std::vector<std::uint16_t>& entries) {
-  Bytes tag = tagOfType("curv");
-  appendU32(tag, static_cast<std::uint32_t>(entries.size()));
-  for (std::uint16_t entry : entries) appendU16(tag, entry);
-  return tag;
-}
-
 // A curve of `count` entries rising by the power `gamma`.
 Bytes curvTable(std::size_t count, double gamma) {
   std::vector<std::uint16_t> entries;
   for (std::size_t i = 0; i < count; ++i)
     entries.push_back(static_cast<std::uint16_t>(std::lround(65535.0 * std::pow(double(i) / double(count - 1), gamma))));
   return curvTag(entries);
-}
-
-Bytes paraTag(std::uint16_t type, const std::vector<double>& parameters) {
-  Bytes tag = tagOfType("para");
-  appendU16(tag, type);
-  appendU16(tag, 0);
-  for (double p : parameters) appendU32(tag, s15Fixed16(p));
-  return tag;
 }
 
 // The colorants of sRGB and of Display P3, adapted to D50.
@@ -143,13 +101,13 @@ const std::vector<double> srgbCurve = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92,
 
 Bytes v2GammaCurves() {
   return profileOf(version2, "mntr", "RGB ", "XYZ ",
-                   joined({{"desc", descTag("Gamma 2.2 panel")}, {"wtpt", xyzTag(0.9642, 1.0, 0.8249)}},
+                   joined({{"desc", asciiDescTag("Gamma 2.2 panel")}, {"wtpt", xyzTag(0.9642, 1.0, 0.8249)}},
                           joined(srgbColorants(), {{"rTRC", curvTag({0x0233})}, {"gTRC", {}}, {"bTRC", {}}})));
 }
 
 Bytes v2TableCurves() {
   return profileOf(version2, "mntr", "RGB ", "XYZ ",
-                   joined({{"desc", descTag("Measured panel")}},
+                   joined({{"desc", asciiDescTag("Measured panel")}},
                           joined(displayP3Colorants(), {{"rTRC", curvTable(1024, 2.2)},
                                                         {"gTRC", curvTable(256, 2.4)},
                                                         {"bTRC", curvTag({})}})));
@@ -158,7 +116,7 @@ Bytes v2TableCurves() {
 Bytes v4ParametricCurves() {
   return profileOf(version4, "mntr", "RGB ", "XYZ ",
                    joined({{"desc", mlucTag({{"enUS", u"Display P3 panel"}})},
-                           {"chad", xyzTag(1.0479, 0.0229, -0.0502)}},
+                           {"wtpt", xyzTag(0.9642, 1.0, 0.8249)}},
                           joined(displayP3Colorants(), {{"rTRC", paraTag(3, srgbCurve)},
                                                         {"gTRC", {}},
                                                         {"bTRC", paraTag(4, {2.2, 1, 0, 0.1, 0.05, 0.01, 0.02})}})));
