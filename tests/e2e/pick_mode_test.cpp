@@ -3,8 +3,8 @@
 #include <oleacc.h>
 #include <gtest/gtest.h>
 
-#include <cwctype>
-#include <vector>
+#include <array>
+#include <cwchar>
 
 #include "harness.h"
 #include "picking_session.h"
@@ -45,23 +45,13 @@ std::wstring readAloud(HWND control, bool value) {
   return result;
 }
 
-// A colour text that starts with `prefix`, then numbers, each within its tolerance of the one
+// The three numbers of a colour text of the form `pattern`, each within its tolerance of the one
 // expected: independent computations of a conversion differ in the last digit.
-void expectColourText(const std::wstring& copied, const std::wstring& prefix, const std::vector<double>& expected,
-                      const std::vector<double>& tolerances) {
-  ASSERT_TRUE(copied.starts_with(prefix)) << copied;
-  std::vector<double> numbers;
-  std::wstring number;
-  for (const wchar_t c : copied.substr(prefix.size())) {
-    if (std::iswdigit(c) || c == L'.' || c == L'-') {
-      number += c;
-    } else if (!number.empty()) {
-      numbers.push_back(std::wcstod(number.c_str(), nullptr));
-      number.clear();
-    }
-  }
-  ASSERT_EQ(numbers.size(), expected.size()) << copied;
-  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(numbers[i], expected[i], tolerances[i]) << copied;
+void expectColourText(const std::wstring& copied, const wchar_t* pattern, const std::array<double, 3>& expected,
+                      const std::array<double, 3>& tolerances) {
+  std::array<double, 3> read{};
+  ASSERT_EQ(std::swscanf(copied.c_str(), pattern, &read[0], &read[1], &read[2]), 3) << copied;
+  for (std::size_t i = 0; i < read.size(); ++i) EXPECT_NEAR(read[i], expected[i], tolerances[i]) << copied;
 }
 
 class PickModeRun : public testing::Test {
@@ -229,15 +219,15 @@ TEST_F(PickModeRun, TooltipsExplainTheControlsOutsidePickModeAndAReaderHearsTheP
 TEST_F(PickModeRun, CopyAsTakesAPickThroughTheMonitorsProfile) {
   struct Expected {
     std::uint32_t device;
-    const wchar_t* hex;
-    std::vector<double> displayP3, oklch;
+    const wchar_t *hex, *rgb;
+    std::array<double, 3> displayP3, oklch;
   };
   const Expected picks[] = {
-      {0xC86432, L"#D75D1F", {0.7843, 0.3922, 0.1961}, {62.33, 0.1690, 43.24}},
-      {0xFF0000, L"#FF0000", {1, 0, 0}, {64.86, 0.2995, 28.96}},
-      {0x808080, L"#808080", {0.5020, 0.5020, 0.5020}, {59.99, 0, 0}},
+      {0xC86432, L"#D75D1F", L"rgb(215,93,31)", {0.7843, 0.3922, 0.1961}, {62.33, 0.1690, 43.24}},
+      {0xFF0000, L"#FF0000", L"rgb(255,0,0)", {1, 0, 0}, {64.86, 0.2995, 28.96}},
+      {0x808080, L"#808080", L"rgb(128,128,128)", {0.5020, 0.5020, 0.5020}, {59.99, 0, 0}},
   };
-  const std::vector<double> p3Steps{0.002, 0.002, 0.002}, oklchSteps{0.2, 0.002, 0.5};
+  const std::array<double, 3> p3Steps{0.002, 0.002, 0.002}, oklchSteps{0.2, 0.002, 0.5};
   constexpr int x = 120, y = 90;
   ASSERT_TRUE(setScreenProfile(L"/usr/share/color/argyll/ref/DisplayP3.icm"));
   for (const Expected& pick : picks) {
@@ -247,11 +237,9 @@ TEST_F(PickModeRun, CopyAsTakesAPickThroughTheMonitorsProfile) {
     ASSERT_TRUE(session().pickPatternAt(x, y, variant));
     EXPECT_EQ(session().text(ControlId::out_hex), hexOf(pick.device));
     EXPECT_EQ(session().copyAs('H'), pick.hex);
-    if (pick.device == 0xC86432) {
-      EXPECT_EQ(session().copyAs('R'), L"rgb(215,93,31)");
-    }
-    expectColourText(session().copyAs('P'), L"color(display-p3 ", pick.displayP3, p3Steps);
-    expectColourText(session().copyAs('O'), L"oklch(", pick.oklch, oklchSteps);
+    EXPECT_EQ(session().copyAs('R'), pick.rgb);
+    expectColourText(session().copyAs('P'), L"color(display-p3 %lf %lf %lf)", pick.displayP3, p3Steps);
+    expectColourText(session().copyAs('O'), L"oklch(%lf%% %lf %lf)", pick.oklch, oklchSteps);
   }
 
   ASSERT_TRUE(setScreenProfile(std::nullopt));
