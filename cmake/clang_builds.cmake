@@ -46,7 +46,7 @@ foreach(name ${LUMARIN_FUZZ_TARGETS})
   add_test(NAME ${name}_fuzzer
     COMMAND ${LUMARIN_FUZZ_BUILD}/tests/fuzz/${name}_fuzzer
       -max_total_time=9 -print_final_stats=1 -artifact_prefix=${LUMARIN_FUZZ_BUILD}/${name}-
-      ${corpus} ${CMAKE_SOURCE_DIR}/tests/fuzz/${name}/seeds)
+      ${corpus} ${CMAKE_SOURCE_DIR}/tests/fuzz/${name}/seeds ${LUMARIN_FUZZ_INSTALLED_CORPUS_${name}})
   set_tests_properties(${name}_fuzzer PROPERTIES
     ENVIRONMENT "${LUMARIN_SANITIZER_ENVIRONMENT}" TIMEOUT 120 LABELS fuzz)
 endforeach()

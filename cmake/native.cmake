@@ -18,6 +18,7 @@ endif()
 
 find_package(benchmark REQUIRED)
 add_subdirectory(tests/bench)
+include(tests/fuzz/icc_profile/seeds.cmake)
 include(cmake/clang_builds.cmake)
 
 # The Windows program, cross-built with mingw-w64 as an external project so that one configure and

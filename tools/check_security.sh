@@ -7,8 +7,9 @@
 #   is loaded by its full path (never a bare name through the search path);
 # - the program can call no function that writes files, and of the registry only opening, the
 #   bounded typed read, writing one value, deleting the tree and closing, all on its settings key;
-#   the one file-opening call (CreateFileW) stands in win32/read_only_file.cpp, opens an existing
-#   file for reading only, and no source asks anywhere for a right to write or make a file;
+#   it opens files (CreateFileW) in one place only, win32/read_only_file.cpp, and there only for
+#   reading and only a file that is there (GENERIC_READ, OPEN_EXISTING), which cannot create,
+#   truncate or change a file;
 # - the only registry read asks the size first and refuses values too large to be a setting.
 #   check_security.sh SOURCE_DIR DIST_DIR
 set -euo pipefail
@@ -22,15 +23,18 @@ system_libraries='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|gdi
 own_library='^lumarinmouse\.dll$'
 known_dlls=$(grep -v '^#' "$(dirname "$0")/known_dlls.txt")
 
-# CreateFileW counts as a writer unless the sources show it can only open files for reading.
-opens_read_only() {
-  local calls
-  calls=$(grep -rnE '\bCreateFile[AW]?\s*\(' "$src" | grep -v '^\S*:\s*//' || true)
-  [ -n "$calls" ] && [ "$(echo "$calls" | grep -cv '/win32/read_only_file.cpp:')" -eq 0 ] &&
-    grep -A2 -E '\bCreateFileW\s*\(' "$src/win32/read_only_file.cpp" | tr -d '\n' | grep -qE 'GENERIC_READ,.*OPEN_EXISTING' &&
-    ! grep -rqE '\b(GENERIC_WRITE|GENERIC_ALL|FILE_WRITE_DATA|FILE_APPEND_DATA|CREATE_ALWAYS|CREATE_NEW|OPEN_ALWAYS|TRUNCATE_EXISTING)\b' "$src"
+# Every call that opens a file stands in read_only_file.cpp and opens an existing file for
+# reading only: its access argument is GENERIC_READ alone and its disposition OPEN_EXISTING.
+read_only_file=$src/win32/read_only_file.cpp
+opens_only_to_read() {
+  local elsewhere calls
+  elsewhere=$(grep -rlE '\bCreateFile[A-Za-z0-9]*\s*\(' "$src" | grep -vxF "$read_only_file" || true)
+  [ -z "$elsewhere" ] || { fail "a file is opened outside read_only_file.cpp: $(echo $elsewhere)"; return 1; }
+  calls=$(perl -0777 -ne 'while (/\bCreateFile\w*\s*\(([^;]*?)\)\s*;/g) {
+      my @arguments = map { s/^\s+|\s+$//gr } split /,/, $1; print "$arguments[1] $arguments[4]\n" }' "$read_only_file")
+  [ -n "$calls" ] && [ -z "$(grep -vx 'GENERIC_READ OPEN_EXISTING' <<<"$calls")" ] ||
+    { fail "read_only_file.cpp opens a file otherwise than to read one that is there: $(echo $calls)"; return 1; }
 }
-read_only_opener=$(opens_read_only && echo CreateFileW || echo none)
 
 # "LIBRARY function" per imported function.
 imports_of() {
@@ -58,7 +62,10 @@ for binary in "$dist/Lumarin.exe" "$dist/LumarinMouse.dll"; do
     [[ $named =~ $system_libraries || $named =~ $own_library || ${named#?} =~ $system_libraries ]] ||
       fail "$name names the library $named"
   done
-  writers=$(echo "$imports" | awk '{print $2}' | grep -vx "$read_only_opener" | grep -E '^(CreateFile|WriteFile|CopyFile|MoveFile|DeleteFile|ReplaceFile|CreateDirectory|RemoveDirectory|SetFileAttributes|CreateHardLink|CreateSymbolicLink|_w?fopen|_w?open|_w?creat|_w?sopen|fopen|Reg(Create|SetValue|Save|Restore|Replace|Load|Connect|Query))' || true)
+  writers=$(echo "$imports" | awk '{print $2}' | grep -E '^(CreateFile|WriteFile|CopyFile|MoveFile|DeleteFile|ReplaceFile|CreateDirectory|RemoveDirectory|SetFileAttributes|CreateHardLink|CreateSymbolicLink|_w?fopen|_w?open|_w?creat|_w?sopen|fopen|Reg(Create|SetValue|Save|Restore|Replace|Load|Connect|Query))' || true)
+  if [ "$name" = Lumarin.exe ] && grep -qx CreateFileW <<<"$writers" && opens_only_to_read; then
+    writers=$(grep -vx CreateFileW <<<"$writers" || true)
+  fi
   [ -z "$writers" ] || fail "$name can write outside its settings key or read the registry unbounded: $(echo $writers)"
 done
 

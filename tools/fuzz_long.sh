@@ -11,6 +11,8 @@ runs=${LUMARIN_FUZZ_RUNS:-10000000}
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target lumarin_fuzzers >/dev/null
 targets=$(sed -n 's/^set(LUMARIN_FUZZ_TARGETS \(.*\))$/\1/p' "$root/tests/fuzz/fuzz_targets.cmake")
+# The corpus folders a target reads where they are installed (fuzz_targets.cmake).
+installed_corpus() { sed -n "s/^set(LUMARIN_FUZZ_INSTALLED_CORPUS_$1 \(.*\))$/\1/p" "$root/tests/fuzz/fuzz_targets.cmake"; }
 
 # As the ctest runs have them: every sanitizer report stops the run.
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1
@@ -28,7 +30,7 @@ for name in $targets; do
   mkdir -p "$work/corpus"
   log=$work/run.log
   if "$build/fuzz/tests/fuzz/${name}_fuzzer" -runs="$runs" -print_final_stats=1 -artifact_prefix="$work/" \
-      "$work/corpus" "$root/tests/fuzz/$name/seeds" >"$log" 2>&1; then
+      "$work/corpus" "$root/tests/fuzz/$name/seeds" $(installed_corpus "$name") >"$log" 2>&1; then
     printf '%-14s %12s %10s %6s %6s\n' "$name" "$(final_stat "$log" number_of_executed_units)" \
       "$(final_stat "$log" average_exec_per_sec)" "$(last_status "$log" cov)" "$(last_status "$log" ft)"
   else

@@ -15,6 +15,7 @@ Lumarin::Lumarin(Platform& platform, StartAction action)
       opt_frm(platform.optionsDialog, platform.settings),
       hist_frm(platform.historyDialog),
       readouts_(platform.window, platform.clipboard, platform.colourChooser, opt_frm, hist_frm),
+      copyAs_(platform.window, platform.clipboard, platform.monitorProfiles, readouts_),
       colourHistory_(platform.window, hist_frm, readouts_, ready_),
       snapshot_(platform.snapshot, platform.process),
       magnifier_(platform.window, platform.screen, platform.magnifier, opt_frm, ready_, mpt, readouts_,

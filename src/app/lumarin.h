@@ -1,13 +1,15 @@
 #pragma once
 // The main window object, one per process. It owns the two dialogs and the subsystems, runs the
 // load step, and hands each of the window's events to the subsystem that owns it: pick mode
-// drives the magnifier, which shows the colour under the pick point in the readouts; the colour
-// history files the colour shown so far; the snapshot window freezes the screen; the window's
-// life covers its messages, the tray and closing.
+// drives the magnifier, which shows the colour under the pick point in the readouts; "Copy as"
+// copies the current colour through its monitor's profile; the colour history files the colour
+// shown so far; the snapshot window freezes the screen; the window's life covers its messages,
+// the tray and closing.
 #include "app/command_line.h"
 #include "app/options.h"
 #include "app/window_life.h"
 #include "colour/colour_history.h"
+#include "colour/copy_as.h"
 #include "colour/history.h"
 #include "colour/readouts.h"
 #include "pick/magnifier.h"
@@ -75,6 +77,7 @@ class Lumarin final : public MainWindowEvents {
   void copy_hex_Click() override { readouts_.copy_hex_Click(); }
   void copy_rgb_Click() override { readouts_.copy_rgb_Click(); }
   void copy_hsb_Click() override { readouts_.copy_hsb_Click(); }
+  void copyAsMenuRequested(Point32 at) override { copyAs_.copyAsMenuRequested(at); }
 
  private:
   bool guardSingleInstance(StartAction action);
@@ -86,6 +89,7 @@ class Lumarin final : public MainWindowEvents {
   History hist_frm;  // its list is the colour history
   PickPoint mpt;
   Readouts readouts_;
+  CopyAs copyAs_;
   ColourHistory colourHistory_;
   Snapshot snapshot_;
   Magnifier magnifier_;

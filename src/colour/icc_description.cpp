@@ -17,9 +17,9 @@ bool isControl(wchar_t c) { return c < L' ' || c == 0x7F; }
 
 bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
-// What a menu line can show: up to the first NUL, no control characters (a tab would move the
-// rest of the line), no spaces at the ends, at most the longest length.
-std::wstring shownText(std::wstring text) {
+}  // namespace
+
+std::wstring showableProfileName(std::wstring text) {
   text.erase(std::find(text.begin(), text.end(), L'\0'), text.end());
   std::replace_if(text.begin(), text.end(), isControl, L' ');
   text.erase(0, text.find_first_not_of(L' '));
@@ -29,6 +29,8 @@ std::wstring shownText(std::wstring text) {
   if (isHighSurrogate(text.back())) text.pop_back();  // not half a character
   return text + L"...";
 }
+
+namespace {
 
 std::wstring asciiDescription(IccBytes tag) {
   const std::optional<std::uint32_t> count = iccU32At(tag, textCountOffset);
@@ -74,8 +76,8 @@ std::wstring unicodeDescription(IccBytes tag) {
 
 std::wstring profileDescriptionOf(IccBytes descTag) {
   const std::uint32_t type = IccTagTable::typeOf(descTag);
-  if (type == iccSignature("desc")) return shownText(asciiDescription(descTag));
-  if (type == iccSignature("mluc")) return shownText(unicodeDescription(descTag));
+  if (type == iccSignature("desc")) return showableProfileName(asciiDescription(descTag));
+  if (type == iccSignature("mluc")) return showableProfileName(unicodeDescription(descTag));
   return {};
 }
 

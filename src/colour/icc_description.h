@@ -16,4 +16,8 @@ inline constexpr std::size_t longestProfileDescription = 80;
 // either end are dropped. Empty when the tag is of another type or cannot be read.
 std::wstring profileDescriptionOf(IccBytes descTag);
 
+// A name as a menu line can show it: up to its first NUL, control characters as spaces (a tab
+// would move the rest of the line), no spaces at either end, cut to the longest length.
+std::wstring showableProfileName(std::wstring text);
+
 }  // namespace Lmr

@@ -31,16 +31,26 @@ void Readouts::SetTextBoxText(ControlId textBox, std::wstring_view text) { windo
 
 // A screen reader hears of a new colour once, after every readout shows it, and not of an
 // update that leaves the colour as it was.
-void Readouts::setCurrentColour(Argb colour) {
+void Readouts::showColour(Argb colour) {
   const bool changed = window_.swatchColour(ControlId::color_current) != colour;
   window_.setSwatchColour(ControlId::color_current, colour);
   updateTextHexDisplay();
   if (changed) window_.announceValueChange(ControlId::color_current);
 }
 
-void Readouts::showPickedColour(Argb colour) {
+void Readouts::setCurrentColour(Argb colour) {
+  if (colour != window_.swatchColour(ControlId::color_current)) pickPoint_.reset();
+  showColour(colour);
+}
+
+void Readouts::showPickedColour(Argb colour, Point32 pickPoint) {
   g_pick_clr_ = colour;
-  setCurrentColour(colour);
+  pickPoint_ = pickPoint;
+  showColour(colour);
+}
+
+CurrentColour Readouts::currentColour() const {
+  return {window_.swatchColour(ControlId::color_current), pickPoint_};
 }
 
 void Readouts::parseColorFromHexField() {

@@ -68,7 +68,7 @@ void Magnifier::updatePickPreview() {
   const std::optional<Argb> picked = pickedColour(capture);
   if (!picked || !renderMagnifierView(capture, surfaces_.viewBuffer(), srows_, fishEye_, gridLines)) return;
   surfaces_.presentView(dpi_draw_x_);
-  readouts_.showPickedColour(*picked);
+  readouts_.showPickedColour(*picked, centre);
 }
 
 }  // namespace Lmr

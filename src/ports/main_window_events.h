@@ -3,6 +3,8 @@
 // first, and the events of its controls, each under the handler name it is wired to.
 #include <cstdint>
 
+#include "ports/geometry.h"
+
 namespace Lmr {
 
 enum class CloseReason { None, WindowsShutDown, UserClosing, TaskManagerClosing, FormOwnerClosing, ApplicationExitCall };
@@ -42,6 +44,9 @@ class MainWindowEvents {
   virtual void copy_hex_Click() = 0;
   virtual void copy_rgb_Click() = 0;
   virtual void copy_hsb_Click() = 0;
+  // A context menu asked for over the current colour's swatch or a copy button (a right button
+  // released there, the menu key or Shift+F10 on the button), to open at `at` on the screen.
+  virtual void copyAsMenuRequested(Point32 at) = 0;
 
  protected:
   ~MainWindowEvents() = default;

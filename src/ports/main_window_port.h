@@ -1,5 +1,8 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -11,6 +14,13 @@
 #include "ports/window_messages.h"
 
 namespace Lmr {
+
+// A line of a popup menu; a disabled one shows greyed and cannot be chosen, and one without text
+// is a separator.
+struct MenuLine {
+  std::wstring_view text;
+  bool enabled = true;
+};
 
 // The main window and its controls.
 class MainWindowPort {
@@ -74,6 +84,9 @@ class MainWindowPort {
 
   // The controls' tooltips: off, none shows (one showing goes away) until they are on again.
   virtual void showTooltips(bool on) = 0;
+  // Opens a popup menu of `lines` at `at` on the screen and waits for the user: the index of the
+  // line chosen, none when the menu was dismissed. The menu is gone when this returns.
+  virtual std::optional<std::size_t> chooseFromMenu(std::span<const MenuLine> lines, Point32 at) = 0;
   // Tells whoever listens (a screen reader) that a control's value, the colour it shows, changed.
   virtual void announceValueChange(ui::ControlId control) = 0;
 };

@@ -6,6 +6,7 @@
 #include "ports/history_dialog_port.h"
 #include "ports/magnifier_port.h"
 #include "ports/main_window_port.h"
+#include "ports/monitor_profile_port.h"
 #include "ports/mouse_monitor_port.h"
 #include "ports/options_dialog_port.h"
 #include "ports/process_port.h"
@@ -29,6 +30,7 @@ struct Platform {
   HistoryDialogPort& historyDialog;
   TrayPort& tray;
   SnapshotPort& snapshot;
+  MonitorProfilePort& monitorProfiles;
 };
 
 }  // namespace Lmr

@@ -44,6 +44,7 @@ using Font = Owned<HFONT, GdiObjectTraits>;
 using Brush = Owned<HBRUSH, GdiObjectTraits>;
 using Bitmap = Owned<HBITMAP, GdiObjectTraits>;
 using MemoryDc = Owned<HDC, MemoryDcTraits>;
+using DisplayDc = Owned<HDC, MemoryDcTraits>;  // made by CreateDCW, deleted the same way
 using KernelHandle = Owned<HANDLE, KernelHandleTraits>;
 using RegistryKey = Owned<HKEY, RegistryKeyTraits>;
 using Icon = Owned<HICON, IconTraits>;

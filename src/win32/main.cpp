@@ -17,6 +17,7 @@
 #include "win32/history_dialog.h"
 #include "win32/magnifier_surface.h"
 #include "win32/main_window.h"
+#include "win32/monitor_profile_files.h"
 #include "win32/mouse_library.h"
 #include "win32/options_dialog.h"
 #include "win32/process_services.h"
@@ -75,8 +76,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Lmr::win32::HistoryDialog historyDialog(window);
   Lmr::win32::TrayIcon tray(window);
   Lmr::win32::SnapshotWindow snapshot;
-  Lmr::Platform platform{process,       settings, mouse,  window, magnifier,     clipboard, colourChooser,
-                         optionsDialog, screen,   historyDialog, tray, snapshot};
+  Lmr::win32::MonitorProfileFiles monitorProfiles;
+  Lmr::Platform platform{process, settings, mouse,         window, magnifier, clipboard,      colourChooser,
+                         optionsDialog, screen, historyDialog, tray, snapshot,  monitorProfiles};
   Lmr::runProcess(args, platform);
   return 0;
 }

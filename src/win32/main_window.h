@@ -18,6 +18,7 @@
 #include "ui/main_window_layout.h"
 #include "win32/control_tips.h"
 #include "win32/handles.h"
+#include "win32/popup_menu.h"
 #include "win32/window_icons.h"
 #include "win32/window_routing.h"
 
@@ -62,6 +63,9 @@ class MainWindow final : public MainWindowPort {
   std::uint32_t startTimer(WindowTimer timer, std::uint32_t periodMs) override;
   void stopTimer(std::uint32_t timerId) override;
   void showTooltips(bool on) override;
+  std::optional<std::size_t> chooseFromMenu(std::span<const MenuLine> lines, Point32 at) override {
+    return choiceFromPopupMenu(window_, lines, at);
+  }
   void announceValueChange(ui::ControlId control) override;
 
   // The window's handle while it exists.
@@ -84,6 +88,7 @@ class MainWindow final : public MainWindowPort {
   void forwardMousePress(ui::ControlId id, LPARAM lParam);
   void forwardMouseRelease(HWND control, ui::ControlId id, UINT message, LPARAM lParam);
   void forwardMouseEnter(HWND control, ui::ControlId id);
+  void forwardCopyAsMenu(HWND control, LPARAM lParam);
   bool setPointerShape(ui::ControlId id);
   LRESULT paintPanel(HWND panel, ui::ControlId id);
   void eraseBackground(HWND control, ui::ControlId id, HDC dc);

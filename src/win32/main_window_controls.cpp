@@ -30,6 +30,12 @@ bool isMousePress(UINT message) {
   return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
 }
 
+// The controls that show or copy the current colour offer it in other forms.
+bool offersCopyAs(ControlId id) {
+  return id == ControlId::color_current || id == ControlId::copy_hex || id == ControlId::copy_rgb ||
+         id == ControlId::copy_hsb;
+}
+
 bool pointerOver(HWND control, LPARAM lParam) {
   RECT client;
   GetClientRect(control, &client);
@@ -90,6 +96,10 @@ LRESULT MainWindow::handleControlMessage(HWND control, ControlId id, UINT messag
     case WM_MOUSELEAVE:
       if (hoveredControl_ == control) hoveredControl_ = nullptr;
       break;
+    case WM_CONTEXTMENU:
+      if (!offersCopyAs(id)) break;
+      forwardCopyAsMenu(control, lParam);
+      return 0;
     case WM_KEYUP:
       if (!handlers_) break;
       if (id == ControlId::out_hex) handlers_->out_hex_KeyUp(static_cast<int>(wParam));
@@ -126,6 +136,19 @@ void MainWindow::forwardMouseRelease(HWND control, ControlId id, UINT message, L
   if (id == ControlId::btn_pick) handlers_->btn_pick_MouseUp();
   if (id == ControlId::color_current && message == WM_LBUTTONUP) handlers_->color_current_Click();
   if (id == ControlId::color_previous && message == WM_LBUTTONUP) handlers_->color_previous_Click();
+}
+
+// A right button released over the control asks with the pointer's place; the menu key or
+// Shift+F10 asks with none, and the menu opens below the control.
+void MainWindow::forwardCopyAsMenu(HWND control, LPARAM lParam) {
+  if (!handlers_) return;
+  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (lParam == -1) {
+    RECT box;
+    GetWindowRect(control, &box);
+    at = {box.left, box.bottom};
+  }
+  handlers_->copyAsMenuRequested({at.x, at.y});
 }
 
 // The text fields act when the pointer enters them, without a click.

@@ -48,4 +48,8 @@ std::optional<std::vector<std::uint8_t>> ReadOnlyFile::readAll(std::size_t limit
   return bytes;
 }
 
+std::optional<std::vector<std::uint8_t>> readWholeFile(const std::wstring& path, std::size_t largest) {
+  return ReadOnlyFile(path).readAll(largest);
+}
+
 }  // namespace Lmr::win32

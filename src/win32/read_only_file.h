@@ -26,4 +26,7 @@ class ReadOnlyFile {
   KernelHandle file_;
 };
 
+// The whole file at `path`; none when it cannot be opened or read, or is longer than `largest`.
+std::optional<std::vector<std::uint8_t>> readWholeFile(const std::wstring& path, std::size_t largest);
+
 }  // namespace Lmr::win32

@@ -3,6 +3,8 @@
 #include "win32/gdiplus_include.h"
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwctype>
 #include <filesystem>
 #include <cstdio>
 #include <cstring>
@@ -279,6 +281,19 @@ std::wstring linuxClipboardText() {
                     L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8->data(), length, text.data(), static_cast<int>(text.size()));
   return text;
+}
+
+// The helper script stands beside the driver, on Wine's drive Z:, the Linux root.
+bool setScreenProfile(const std::optional<std::wstring>& linuxFile) {
+  wchar_t driver[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, driver, MAX_PATH);
+  std::wstring script = std::filesystem::path(driver).parent_path().wstring() + L"\\root_icc_profile.py";
+  if (script.size() < 2 || towupper(script[0]) != L'Z' || script[1] != L':') return false;
+  script.erase(0, 2);
+  std::replace(script.begin(), script.end(), L'\\', L'/');
+  const auto output = runLinuxCommand(L"python3 '" + script + L"'" + (linuxFile ? L" '" + *linuxFile + L"'" : L"") +
+                                          L" && echo set", 10s);
+  return output && output->starts_with("set");
 }
 
 bool realPointer(const std::wstring& xdotoolArguments) {

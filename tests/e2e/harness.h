@@ -126,6 +126,10 @@ std::optional<InProcessReading> expectIconsAt(HWND window, int dpi, HWND control
 // Expects the window to stand at the size it answered the last delivered change's question with.
 void expectTookTheSizeItAnswered(HWND window);
 
+// The colour profile Wine gives every monitor: the X screen's, set from a Linux file, or removed
+// with none. False when it could not be set.
+bool setScreenProfile(const std::optional<std::wstring>& linuxFile);
+
 // The clipboard's text as the Linux side sees it (xclip), so a copy is checked outside Wine.
 std::wstring linuxClipboardText();
 // Waits until the Linux side sees `expected` on the clipboard (Wine hands a new clipboard to X a

@@ -19,6 +19,8 @@ inline std::uint32_t patternAt(int x, int y, std::uint32_t variant) {
   return ((std::uint32_t(x) << 16 | std::uint32_t(y) << 8 | checksum) ^ variant) & colourMask;
 }
 inline constexpr std::uint32_t firstPattern = 0, secondPattern = 0x808080;
+// The variant whose pixel (x, y) has the colour 0x00RRGGBB.
+inline std::uint32_t variantShowing(std::uint32_t colour, int x, int y) { return patternAt(x, y, firstPattern) ^ colour; }
 
 // Mouse messages a window received: button presses and releases, wheel turns.
 struct MouseMessages {

@@ -3,6 +3,9 @@
 #include <oleacc.h>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cwchar>
+
 #include "harness.h"
 #include "picking_session.h"
 #include "ui/control_help.h"
@@ -40,6 +43,15 @@ std::wstring readAloud(HWND control, bool value) {
   SysFreeString(text);
   object->Release();
   return result;
+}
+
+// The three numbers of a colour text of the form `pattern`, each within its tolerance of the one
+// expected: independent computations of a conversion differ in the last digit.
+void expectColourText(const std::wstring& copied, const wchar_t* pattern, const std::array<double, 3>& expected,
+                      const std::array<double, 3>& tolerances) {
+  std::array<double, 3> read{};
+  ASSERT_EQ(std::swscanf(copied.c_str(), pattern, &read[0], &read[1], &read[2]), 3) << copied;
+  for (std::size_t i = 0; i < read.size(); ++i) EXPECT_NEAR(read[i], expected[i], tolerances[i]) << copied;
 }
 
 class PickModeRun : public testing::Test {
@@ -223,6 +235,41 @@ TEST_F(PickModeRun, TooltipsExplainTheControlsOutsidePickModeAndAReaderHearsTheP
   ASSERT_TRUE(pointerTo(copyRgb.x, copyRgb.y + 1));
   EXPECT_TRUE(pollUntil([&] { return shownTooltip(session().program()) == tipOf(ControlId::copy_rgb); }, 5s))
       << "tooltips are back after pick mode: " << shownTooltip(session().program());
+}
+
+// On a Display P3 monitor a pixel's values are not its sRGB colour: "Copy as" takes a pick
+// through the monitor's profile, while the readouts keep the screen's own values; with no
+// profile it copies those.
+TEST_F(PickModeRun, CopyAsTakesAPickThroughTheMonitorsProfile) {
+  struct Expected {
+    std::uint32_t device;
+    const wchar_t *hex, *rgb;
+    std::array<double, 3> displayP3, oklch;
+  };
+  const Expected picks[] = {
+      {0xC86432, L"#D75D1F", L"rgb(215,93,31)", {0.7843, 0.3922, 0.1961}, {62.33, 0.1690, 43.24}},
+      {0xFF0000, L"#FF0000", L"rgb(255,0,0)", {1, 0, 0}, {64.86, 0.2995, 28.96}},
+      {0x808080, L"#808080", L"rgb(128,128,128)", {0.5020, 0.5020, 0.5020}, {59.99, 0, 0}},
+  };
+  const std::array<double, 3> p3Steps{0.002, 0.002, 0.002}, oklchSteps{0.2, 0.002, 0.5};
+  constexpr int x = 120, y = 90;
+  ASSERT_TRUE(setScreenProfile(L"/usr/share/color/argyll/ref/DisplayP3.icm"));
+  for (const Expected& pick : picks) {
+    SCOPED_TRACE(testing::PrintToString(hexOf(pick.device)));
+    const std::uint32_t variant = variantShowing(pick.device, x, y);
+    ASSERT_TRUE(session().pattern().show(variant));
+    ASSERT_TRUE(session().pickPatternAt(x, y, variant));
+    EXPECT_EQ(session().text(ControlId::out_hex), hexOf(pick.device));
+    EXPECT_EQ(session().copyAs('H'), pick.hex);
+    EXPECT_EQ(session().copyAs('R'), pick.rgb);
+    expectColourText(session().copyAs('P'), L"color(display-p3 %lf %lf %lf)", pick.displayP3, p3Steps);
+    expectColourText(session().copyAs('O'), L"oklch(%lf%% %lf %lf)", pick.oklch, oklchSteps);
+  }
+
+  ASSERT_TRUE(setScreenProfile(std::nullopt));
+  ASSERT_TRUE(session().pattern().show(variantShowing(0xC86432, x, y)));
+  ASSERT_TRUE(session().pickPatternAt(x, y, variantShowing(0xC86432, x, y)));
+  EXPECT_EQ(session().copyAs('H'), session().text(ControlId::out_hex));
 }
 
 TEST(PickModeWindowMove, MovingTheWindowSamplesTwelvePixelsAboveAndLeftOfIt) {

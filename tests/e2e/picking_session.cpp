@@ -45,11 +45,32 @@ bool PickingSession::outlastClickGrace(int x, int y, std::uint32_t variant, POIN
   return true;
 }
 
-bool PickingSession::pickPatternAt(int x, int y) {
+bool PickingSession::pickPatternAt(int x, int y, std::uint32_t variant) {
   pressKey(VK_RETURN);
-  if (!pickingBecomes(true) || !pointerTo(x, y) || !hexShows(patternAt(x, y, firstPattern))) return false;
+  if (!pickingBecomes(true) || !pointerTo(x, y) || !hexShows(patternAt(x, y, variant))) return false;
   pressKey(VK_RETURN);
   return pickingBecomes(false);
+}
+
+// The menu's copy is told from what the clipboard held before: the hsb text, which the menu never
+// copies, put there by its own button.
+std::wstring PickingSession::copyAs(WORD key) const {
+  const std::wstring before = text(ControlId::out_hsl);
+  SendMessageW(control(ControlId::copy_hsb), BM_CLICK, 0, 0);
+  if (linuxClipboardTextOnceItIs(before) != before) return L"(the hsb text was not copied)";
+  const POINT swatch = centreOf(ControlId::color_current);
+  if (!pointerTo(swatch.x, swatch.y) || !realPointer(L"click 3")) return L"(no right click)";
+  const auto openMenu = [&] {
+    for (HWND shown : program_->topLevelWindows())
+      if (className(shown) == L"#32768" && IsWindowVisible(shown)) return shown;
+    return HWND{};
+  };
+  if (!pollUntil([&] { return openMenu() != nullptr; }, 5s)) return L"(no menu)";
+  pressKey(key);
+  if (!pollUntil([&] { return openMenu() == nullptr; }, 5s)) return L"(the menu stayed)";
+  std::wstring copied;
+  pollUntil([&] { return (copied = linuxClipboardText()) != before; }, 5s);
+  return copied;
 }
 
 POINT PickingSession::centreOf(ControlId id) const {

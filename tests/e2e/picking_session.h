@@ -44,7 +44,10 @@ class PickingSession {
   bool outlastClickGrace(int x, int y, std::uint32_t variant = firstPattern, POINT origin = {0, 0}) const;
   // One whole pick of the pattern's pixel (x, y): Enter, the pointer there, Enter once the
   // readouts show it.
-  bool pickPatternAt(int x, int y);
+  bool pickPatternAt(int x, int y, std::uint32_t variant = firstPattern);
+  // A right click on the current colour's swatch opens "Copy as", and its item of access key
+  // `key` is chosen from the keyboard: what the clipboard then holds, as the Linux side reads it.
+  std::wstring copyAs(WORD key) const;
   POINT centreOf(Lmr::ui::ControlId id) const;
   bool moveWindowTo(int left, int top) const;
 

@@ -79,7 +79,7 @@ struct BenchPlatform {
   Lmr::win32::MainWindow window{GetModuleHandleW(nullptr)};
   Lmr::win32::MagnifierSurface magnifier{window};
   Lmr::win32::ScreenCapture screen;
-  Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen, rest.history, rest, rest.snapshot};
+  Lmr::Platform ports{rest, rest, rest, window, magnifier, rest, rest, rest, screen, rest.history, rest, rest.snapshot, rest};
 };
 
 // The magnifier and the readouts it feeds, made over the loaded window's own surfaces and

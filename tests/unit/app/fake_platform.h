@@ -101,7 +101,8 @@ struct FakeOptionsDialogSide : OptionsDialogPort {
 };
 
 struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindowSide, MagnifierPort, ClipboardPort,
-                      ColourChooserPort, FakeOptionsDialogSide, ScreenPort, TrayPort, LiveSettings {
+                      ColourChooserPort, FakeOptionsDialogSide, ScreenPort, TrayPort, LiveSettings,
+                      MonitorProfilePort {
   std::vector<std::string> calls;
   std::vector<std::wstring> messages;
   std::set<std::wstring> missingFiles;
@@ -158,6 +159,19 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   bool optionsVisible = false;
   bool tooltipsOn = true;
   std::vector<ui::ControlId> valueChanges;  // announced, in order
+
+  // Popup menus of the window: the last one's lines ("-" before a disabled one) and place, and
+  // the user's answer.
+  std::vector<std::wstring> popupLines;
+  Point32 popupAt{};
+  std::optional<std::size_t> popupChoice;
+
+  // Monitor profiles: a monitor left of x = 0 and the primary one, each with its profile file or
+  // none; the files' bytes by path (a path not there cannot be read), and every read asked for.
+  std::optional<ProfileFile> leftProfile, primaryProfile;
+  std::map<std::wstring, std::vector<std::uint8_t>> profileBytes;
+  std::vector<std::wstring> profileReads;
+  int profileLookups = 0;
 
   // Tray and snapshot window.
   std::vector<std::wstring> menuTexts;
@@ -286,6 +300,23 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   }
   void showTooltips(bool on) override { tooltipsOn = on; }
   void announceValueChange(ui::ControlId control) override { valueChanges.push_back(control); }
+  std::optional<std::size_t> chooseFromMenu(std::span<const MenuLine> lines, Point32 at) override {
+    popupLines.clear();
+    for (const MenuLine& line : lines) popupLines.push_back((line.enabled ? L"" : L"-") + std::wstring(line.text));
+    popupAt = at;
+    return popupChoice;
+  }
+
+  std::optional<ProfileFile> profileFileAt(Point32 point) override {
+    ++profileLookups;
+    return point.x < 0 ? leftProfile : primaryProfile;
+  }
+  std::optional<std::vector<std::uint8_t>> readProfileFile(const std::wstring& path, std::size_t largest) override {
+    profileReads.push_back(path);
+    const auto file = profileBytes.find(path);
+    if (file == profileBytes.end() || file->second.size() > largest) return std::nullopt;
+    return file->second;
+  }
 
   void loadIdlePicture(std::wstring_view) override { log("idle picture"); }
   void attachToPanel() override { log("attach panel"); }
@@ -352,7 +383,7 @@ struct FakePlatform : ProcessPort, SettingsPort, MouseMonitorPort, FakeMainWindo
   std::uint32_t trayRestartedMessage() override { return 0xC123; }
 
   Platform platform() {
-    return {*this, *this, *this, *this, *this, *this, *this, *this, *this, history, *this, snapshot};
+    return {*this, *this, *this, *this, *this, *this, *this, *this, *this, history, *this, snapshot, *this};
   }
 };
 

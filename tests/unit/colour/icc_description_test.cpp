@@ -10,38 +10,9 @@
 
 namespace {
 
-using Lmr::test::appendText;
-using Lmr::test::appendU16;
-using Lmr::test::appendU32;
+using Lmr::test::asciiDescTag;
 using Lmr::test::Bytes;
-
-Bytes asciiDescTag(std::string_view text, std::uint32_t count) {
-  Bytes tag = Lmr::test::tagOfType("desc");
-  appendU32(tag, count);
-  appendText(tag, text);
-  return tag;
-}
-Bytes asciiDescTag(std::string_view text) {
-  return asciiDescTag(text, static_cast<std::uint32_t>(text.size()));
-}
-
-// A multiLocalizedUnicodeType tag of (locale, text) records, the texts in UTF-16BE after them.
-Bytes mlucTag(const std::vector<std::pair<std::string_view, std::u16string_view>>& records) {
-  Bytes tag = Lmr::test::tagOfType("mluc");
-  appendU32(tag, static_cast<std::uint32_t>(records.size()));
-  appendU32(tag, 12);
-  std::uint32_t textOffset = 16 + 12 * static_cast<std::uint32_t>(records.size());
-  for (const auto& [locale, text] : records) {
-    appendText(tag, locale);
-    appendU32(tag, static_cast<std::uint32_t>(2 * text.size()));
-    appendU32(tag, textOffset);
-    textOffset += static_cast<std::uint32_t>(2 * text.size());
-  }
-  for (const auto& record : records) {
-    for (char16_t unit : record.second) appendU16(tag, unit);
-  }
-  return tag;
-}
+using Lmr::test::mlucTag;
 
 TEST(ProfileDescription, TheTextAMenuLineCanShow) {
   const std::pair<Bytes, std::wstring> cases[] = {

@@ -10,27 +10,9 @@
 
 namespace {
 
-using Lmr::test::appendU16;
-using Lmr::test::appendU32;
 using Lmr::test::Bytes;
-
-Bytes curvTag(std::uint32_t count, const std::vector<std::uint16_t>& entries) {
-  Bytes tag = Lmr::test::tagOfType("curv");
-  appendU32(tag, count);
-  for (std::uint16_t entry : entries) appendU16(tag, entry);
-  return tag;
-}
-Bytes curvTag(const std::vector<std::uint16_t>& entries) {
-  return curvTag(static_cast<std::uint32_t>(entries.size()), entries);
-}
-
-Bytes paraTag(std::uint16_t type, const std::vector<double>& parameters) {
-  Bytes tag = Lmr::test::tagOfType("para");
-  appendU16(tag, type);
-  appendU16(tag, 0);
-  for (double p : parameters) appendU32(tag, Lmr::test::s15Fixed16(p));
-  return tag;
-}
+using Lmr::test::curvTag;
+using Lmr::test::paraTag;
 
 double x(int level) { return level / 255.0; }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Pick mode with what it calls, made as the main window makes them, over a recording platform.
 #include "colour/colour_history.h"
+#include "colour/copy_as.h"
 #include "colour/readouts.h"
 #include "pick/magnifier.h"
 #include "pick/pick_mode.h"
@@ -24,6 +25,7 @@ struct PickEngine {
   Snapshot snapshot{fake.snapshot, fake};
   Magnifier magnifier{fake, fake, fake, fake, ready, mpt, readouts, [this] { return pickMode.clickEndsUpdate(); }};
   PickMode pickMode{fake, fake, fake, fake, ready, mpt, magnifier, colourHistory, snapshot, readouts};
+  CopyAs copyAs{fake, fake, fake, readouts};
 };
 
 }  // namespace Lmr::testing
