@@ -7,20 +7,22 @@ std::uint8_t bitOf(MouseButton button) { return static_cast<std::uint8_t>(1u << 
 
 }  // namespace
 
-// A press decides for its own release: one passed on clears a mark left by a release the hook
-// never saw, so the pair it starts reaches the window whole.
-bool InputWithholder::pressed(MouseButton button, bool holdBack) {
+// A press decides for its own release: one passed on elsewhere clears a mark left by a release
+// the hook never saw, so the pair it starts reaches the window whole.
+bool InputWithholder::pressed(MouseButton button, bool monitoring, bool holdBack) {
+  takeMark(heldButtons_, button);
+  takeMark(ownButtons_, button);
   if (holdBack)
     heldButtons_ |= bitOf(button);
-  else
-    heldButtons_ &= static_cast<std::uint8_t>(~bitOf(button));
+  else if (monitoring)
+    ownButtons_ |= bitOf(button);
   return holdBack;
 }
 
-bool InputWithholder::released(MouseButton button) {
-  const bool held = (heldButtons_ & bitOf(button)) != 0;
-  heldButtons_ &= static_cast<std::uint8_t>(~bitOf(button));
-  return held;
+bool InputWithholder::takeMark(std::uint8_t& marks, MouseButton button) {
+  const bool marked = (marks & bitOf(button)) != 0;
+  marks &= static_cast<std::uint8_t>(~bitOf(button));
+  return marked;
 }
 
 }  // namespace Lmr

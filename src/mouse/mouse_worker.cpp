@@ -19,6 +19,8 @@ constexpr DWORD keptReleaseWaitMs = 10000;
 struct HookState {
   PointerTracker* tracker = nullptr;  // while a record is watched
   InputWithholder withholder;
+  HWND looked = nullptr;                 // the top-level window under the pointer, as last looked up
+  HWND pressedOn[3] = {};                // per button: the window its last press went to
 };
 thread_local HookState* hookState = nullptr;
 
@@ -52,12 +54,24 @@ void forwardHookEvent(PointerTracker& tracker, MouseEvent seen, const MSLLHOOKST
   }
 }
 
-// Whether the window under `point` belongs to another process than the one this library serves.
-// Where no window answers, none of ours is there either.
-bool overAnotherProgram(POINT point) {
+// Whether the window under `point` belongs to another process than the one this library serves;
+// the window is kept in `looked`. Where no window answers, none of ours is there either.
+bool overAnotherProgram(POINT point, HWND& looked) {
   DWORD owner = 0;
-  if (const HWND window = WindowFromPoint(point)) GetWindowThreadProcessId(window, &owner);
+  looked = WindowFromPoint(point);
+  if (looked) {
+    GetWindowThreadProcessId(looked, &owner);
+    looked = GetAncestor(looked, GA_ROOT);
+  }
   return owner != GetCurrentProcessId();
+}
+
+// A press on one of the program's own windows that has gone since (the frozen picture hides on
+// the press that ends the pick): its release would reach whatever lies beneath.
+bool pressTargetGone(HookState& state, MouseButton button, POINT point) {
+  const HWND target = state.pressedOn[static_cast<int>(button)];
+  HWND beneath = nullptr;
+  return !IsWindowVisible(target) && overAnotherProgram(point, beneath);
 }
 
 // Kept tiny: the system drops hooks that answer slowly. The window under the pointer is looked up
@@ -69,8 +83,12 @@ LRESULT CALLBACK mouseHook(int code, WPARAM message, LPARAM data) {
     const MouseEvent seen = eventOf(message);
     HookState& state = *hookState;
     if (state.tracker != nullptr) forwardHookEvent(*state.tracker, seen, event);
-    if (state.withholder.holdsBack(seen, state.tracker != nullptr, [&] { return overAnotherProgram(event.pt); }))
-      return 1;
+    state.looked = nullptr;
+    const bool held = state.withholder.holdsBack(
+        seen, state.tracker != nullptr, [&] { return overAnotherProgram(event.pt, state.looked); },
+        [&] { return pressTargetGone(state, seen.button, event.pt); });
+    if (seen.input == MouseInput::press) state.pressedOn[static_cast<int>(seen.button)] = state.looked;
+    if (held) return 1;
   }
   return CallNextHookEx(nullptr, code, message, data);
 }

@@ -24,12 +24,14 @@ constexpr MouseEvent releaseMiddle{MouseInput::release, MouseButton::middle};
 constexpr bool picking = true, idle = false;
 constexpr bool elsewhere = true, ours = false;  // the window under the pointer: another program's, or ours
 constexpr bool kept = true, passed = false;
+constexpr bool gone = true;  // the window a press went to has left the screen by its release
 
 struct Step {
   MouseEvent event;
   bool monitoring;
   bool overAnotherProgram;
   bool heldBack;
+  bool targetGone = false;
 };
 
 struct Story {
@@ -56,6 +58,11 @@ const std::vector<Story> stories = {
       {releaseRight, idle, elsewhere, passed}, {pressMiddle, picking, elsewhere, kept},
       {releaseLeft, idle, ours, kept}},
      true},
+    {"a press on the program's own window that goes with the pick it ends: its release is kept from what lies "
+     "beneath, and the worker waits for it",
+     {{pressLeft, picking, ours, passed}, {releaseLeft, idle, elsewhere, kept, gone}, {pressRight, picking, ours, passed},
+      {releaseRight, picking, elsewhere, passed}, {pressMiddle, picking, ours, passed}},
+     true},
     {"a release the hook never saw: the next press passed on starts a whole pair",
      {{pressLeft, picking, elsewhere, kept}, {pressLeft, idle, elsewhere, passed},
       {releaseLeft, idle, elsewhere, passed}},
@@ -63,7 +70,8 @@ const std::vector<Story> stories = {
 };
 
 bool mayLookUp(const Step& step) {
-  return step.monitoring && (step.event.input == MouseInput::press || step.event.input == MouseInput::wheel);
+  return (step.monitoring && (step.event.input == MouseInput::press || step.event.input == MouseInput::wheel)) ||
+         step.event.input == MouseInput::release;
 }
 
 TEST(InputWithholder, KeepsClicksAndWheelStepsFromOtherProgramsOnlyWhilePicking) {
@@ -72,13 +80,20 @@ TEST(InputWithholder, KeepsClicksAndWheelStepsFromOtherProgramsOnlyWhilePicking)
     for (std::size_t at = 0; at < story.steps.size(); ++at) {
       const Step& step = story.steps[at];
       int lookups = 0;
-      const bool held = withholder.holdsBack(step.event, step.monitoring, [&] {
-        ++lookups;
-        return step.overAnotherProgram;
-      });
+      const bool held = withholder.holdsBack(
+          step.event, step.monitoring,
+          [&] {
+            ++lookups;
+            return step.overAnotherProgram;
+          },
+          [&] {
+            ++lookups;
+            return step.targetGone && step.overAnotherProgram;
+          });
       EXPECT_EQ(held, step.heldBack) << story.name << ", step " << at;
       EXPECT_LE(lookups, mayLookUp(step) ? 1 : 0)
-          << story.name << ", step " << at << ": the window is looked up for a press or wheel step while picking only";
+          << story.name << ", step " << at
+          << ": the window is looked up for a press or wheel step while picking, or a release, only";
     }
     EXPECT_EQ(withholder.awaitsReleases(), story.awaitsReleasesAtTheEnd) << story.name;
   }
